@@ -1,0 +1,26 @@
+#!/usr/bin/env bash
+# Installs the Debian 12 packages that building, running and testing Quorvel need.
+# Idempotent: when everything is present already it returns at once.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build pkg-config python3
+  qt6-base-dev qt6-webengine-dev qt6-svg-dev libqt6svg6 libgl-dev libvulkan-dev
+  libqt6webenginecore6-bin
+  xvfb xauth fonts-dejavu-core fonts-liberation
+)
+if [ "${QUORVEL_TEST_DEPS:-0}" = 1 ]; then
+  packages+=(clang libclang-rt-14-dev)
+fi
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo_cmd=()
+[ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"

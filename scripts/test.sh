@@ -1,0 +1,10 @@
+#!/usr/bin/env bash
+# Installs what the tests need on Debian 12, builds everything with warnings as errors
+# and runs every test headless.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+QUORVEL_TEST_DEPS=1 bash scripts/install-deps.sh
+QUORVEL_BUILD_DIR=build bash scripts/build.sh -DQUORVEL_WERROR=ON -DBUILD_TESTING=ON
+export QT_QPA_PLATFORM=offscreen
+cd build
+ctest --output-on-failure --timeout 600 -j1
