@@ -1,0 +1,44 @@
+#include "compare/comparison_set.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+const char* const ComparisonSet::kLimitMessage =
+    "Please remove some fruits from comparison before adding any more";
+
+bool ComparisonSet::Contains(const std::string& displayName) const {
+    return std::any_of(fruits_.begin(), fruits_.end(),
+                       [&](const auto& fruit) { return fruit->DisplayName() == displayName; });
+}
+
+TFruta& ComparisonSet::Append(const std::string& tableLine) {
+    if (IsFull()) {
+        throw std::logic_error(kLimitMessage);
+    }
+    auto fruit = std::make_unique<TFruta>(tableLine);
+    if (Contains(fruit->DisplayName())) {
+        throw std::logic_error("\"" + fruit->DisplayName() + "\" is compared already");
+    }
+    fruits_.push_back(std::move(fruit));
+    return *fruits_.back();
+}
+
+bool ComparisonSet::Remove(const std::string& displayName) {
+    const auto found = std::find_if(fruits_.begin(), fruits_.end(), [&](const auto& fruit) {
+        return fruit->DisplayName() == displayName;
+    });
+    if (found == fruits_.end()) {
+        return false;
+    }
+    fruits_.erase(found);
+    return true;
+}
+
+std::vector<std::string> ComparisonSet::DisplayNames() const {
+    std::vector<std::string> names;
+    names.reserve(fruits_.size());
+    for (const auto& fruit : fruits_) {
+        names.push_back(fruit->DisplayName());
+    }
+    return names;
+}

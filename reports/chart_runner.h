@@ -1,0 +1,24 @@
+#pragma once
+
+#include <array>
+#include <string>
+
+// Whatever can run script text inside the page it shows (the report views).
+class ScriptTarget {
+public:
+    virtual ~ScriptTarget() = default;
+    virtual void RunScript(const std::string& scriptText, const std::string& language) = 0;
+};
+
+// The chart scripts beside the program, in the order they run after a page has loaded.
+using ChartScriptFiles = std::array<const char*, 5>;
+extern const ChartScriptFiles kReportChartFiles;      // the single-fruit page
+extern const ChartScriptFiles kComparisonChartFiles;  // the comparison page
+
+// Reads each file afresh from folder and runs it, one after the other, so a later script can use
+// what an earlier one defined. A file that cannot be read stops the sequence with its error.
+void RunChartScripts(ScriptTarget& view, const ChartScriptFiles& files, const std::string& folder);
+
+// The same with the program's own folder.
+void RunReportCharts(ScriptTarget& wb);
+void RunComparisonCharts(ScriptTarget& wb2);

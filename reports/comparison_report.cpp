@@ -1,0 +1,78 @@
+#include "reports/comparison_report.h"
+
+#include <algorithm>
+#include <array>
+#include <initializer_list>
+
+#include "data/app_folder.h"
+#include "reports/page_head.h"
+
+namespace {
+
+struct Group {
+    const char* heading;    // nullptr: the entry name at namedBy
+    const char* caption;    // nullptr: the entry name at namedBy, then " for 100g"
+    std::size_t namedBy;    // the display position whose name titles the group, if any
+    std::initializer_list<std::size_t> columns;
+};
+
+// The groups in page order; their columns follow the groups, not the display positions.
+const std::array<Group, 10> kGroups = {{
+    {nullptr, "Energy for 100g", kEnergy, {1}},
+    {"Nutrients", "Nutrients for 100g", 0, {2, 3, 4, 5, 6}},
+    {nullptr, nullptr, kCarbohydrate, {7, 8}},
+    {"Minerals", "Minerals for 100g", 0, {9, 15, 11, 12, 13}},
+    {"More Minerals", "Minerals for 100g", 0, {14, 10, 16, 17, 18}},
+    {"Group B Vitamins", "Group B Vitamins for 100g", 0, {20, 21, 22, 23, 24, 25}},
+    {"Vitamin A", "Vitamin A for 100g", 0, {26}},
+    {"Vitamin C", "Vitamin C for 100g", 0, {19}},
+    {"Other Vitamins", "Other Vitamins for 100g", 0, {27, 28, 29}},
+    {"Fatty Acids", "Fatty Acids for 100g", 0, {30, 31, 32}},
+}};
+
+// The cell of one record and display position: value and unit, or the milligram text for the four
+// microgram amounts.
+std::string Cell(TFruta& fruit, std::size_t position) {
+    const auto micro = std::find(kMicrogramPositions.begin(), kMicrogramPositions.end(), position);
+    if (micro != kMicrogramPositions.end()) {
+        const auto milligrams = fruit.ConvertMicrogramEntries();
+        return milligrams[static_cast<std::size_t>(micro - kMicrogramPositions.begin())] + "mg";
+    }
+    const NutrientEntry& entry = fruit.DisplayEntries[position];
+    return entry.value + entry.unit;
+}
+
+}  // namespace
+
+std::vector<std::string> ComparisonReportLines(const std::vector<std::unique_ptr<TFruta>>& fruits) {
+    std::vector<std::string> lines;
+    if (fruits.empty()) {
+        return lines;
+    }
+    lines.reserve(44 + 62 * fruits.size());
+    AppendPageHead(lines, AppFolder());
+    const auto& names = fruits.front()->DisplayEntries;
+    for (const Group& group : kGroups) {
+        const std::string heading = group.heading ? group.heading : names[group.namedBy].name;
+        const std::string caption =
+            group.caption ? group.caption : names[group.namedBy].name + " for 100g";
+        lines.push_back("<h2>" + heading + "</h2>");
+        lines.emplace_back("<table>");
+        std::string head = "<caption>" + caption + "</caption><thead><tr><td></td>";
+        for (const std::size_t column : group.columns) {
+            head += "<th scope=\"col\">" + names[column].name + "</th>";
+        }
+        lines.push_back(head + "</tr></thead><tbody>");
+        for (const auto& fruit : fruits) {
+            lines.emplace_back("<tr>");
+            lines.push_back("<th scope=\"row\">" + fruit->DisplayName() + "</th>");
+            for (const std::size_t column : group.columns) {
+                lines.push_back("<td>" + Cell(*fruit, column) + "</td>");
+            }
+            lines.emplace_back("</tr>");
+        }
+        lines.emplace_back("</tbody></table>");
+    }
+    lines.emplace_back("</body></html>");
+    return lines;
+}

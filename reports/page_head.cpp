@@ -1,0 +1,39 @@
+#include "reports/page_head.h"
+
+namespace {
+
+std::string EncodeForHref(const std::string& path) {
+    static const char kHex[] = "0123456789ABCDEF";
+    std::string out;
+    out.reserve(path.size());
+    for (const char c : path) {
+        const auto byte = static_cast<unsigned char>(c);
+        const bool unsafe = byte < 0x20 || byte >= 0x7F || c == '"' || c == '<' || c == '>' ||
+                            c == '&' || c == '#' || c == '?' || c == '%';
+        if (unsafe) {
+            out += '%';
+            out += kHex[byte >> 4];
+            out += kHex[byte & 0x0F];
+        } else {
+            out += c;
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
+std::string StyleSheetLinks(const std::string& appFolder) {
+    const std::string folder = EncodeForHref(appFolder);
+    std::string line;
+    for (const char* sheet : {"basic.css", "visualize.css", "visualize-light.css"}) {
+        line += "<link href=\"" + folder + sheet + "\" type=\"text/css\" rel=\"stylesheet\" />";
+    }
+    return line + " ";
+}
+
+void AppendPageHead(std::vector<std::string>& lines, const std::string& appFolder) {
+    lines.emplace_back("<!DOCTYPE html><HTML><HEAD>");
+    lines.push_back(StyleSheetLinks(appFolder));
+    lines.emplace_back("</HEAD><BODY>");
+}

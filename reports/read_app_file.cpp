@@ -1,0 +1,70 @@
+#include "reports/read_app_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+#include <stdexcept>
+
+#include "data/app_folder.h"
+
+namespace {
+
+class FileDescriptor {
+public:
+    explicit FileDescriptor(int fd) : fd_(fd) {}
+    ~FileDescriptor() {
+        if (fd_ >= 0) {
+            ::close(fd_);
+        }
+    }
+    FileDescriptor(const FileDescriptor&) = delete;
+    FileDescriptor& operator=(const FileDescriptor&) = delete;
+    int get() const { return fd_; }
+
+private:
+    int fd_;
+};
+
+[[noreturn]] void Fail(const char* what, const std::string& path, int error) {
+    throw std::runtime_error(std::string(what) + " \"" + path + "\". " + std::strerror(error));
+}
+
+}  // namespace
+
+std::string ReadFileInFolder(const std::string& folder, const std::string& name) {
+    const std::string path = folder + name;
+    const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    if (file.get() < 0) {
+        Fail("Cannot open file", path, errno);
+    }
+    struct stat info {};
+    if (::fstat(file.get(), &info) != 0) {
+        Fail("Cannot open file", path, errno);
+    }
+    if (S_ISDIR(info.st_mode)) {
+        Fail("Cannot open file", path, EISDIR);
+    }
+    std::string text;
+    text.resize(static_cast<std::size_t>(info.st_size));
+    std::size_t done = 0;
+    while (done < text.size()) {
+        const ssize_t got = ::read(file.get(), &text[done], text.size() - done);
+        if (got < 0) {
+            if (errno == EINTR) {
+                continue;
+            }
+            Fail("Cannot read file", path, errno);
+        }
+        if (got == 0) {
+            break;  // the file shrank while being read: keep what was there
+        }
+        done += static_cast<std::size_t>(got);
+    }
+    text.resize(done);
+    return text;
+}
+
+std::string ReadAppFile(const std::string& name) { return ReadFileInFolder(AppFolder(), name); }

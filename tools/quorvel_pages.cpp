@@ -1,0 +1,83 @@
+// quorvel-pages: prints the pages Quorvel writes as raw bytes, each line followed by CR LF exactly as
+// the view receives it, with the tool's own folder standing in for the program's folder.
+//
+//   quorvel-pages list                 the 145 display names
+//   quorvel-pages placeholder          the placeholder page
+//   quorvel-pages fruit N              the single-fruit page of table line N (0 to 144)
+//   quorvel-pages compare N1 N2 ...    the comparison page of 2 to 9 distinct lines, in that order
+#include <cstdio>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "data/fruit_table.h"
+#include "data/fruta.h"
+#include "reports/comparison_report.h"
+#include "reports/placeholder_page.h"
+
+namespace {
+
+const char* const kUsage =
+    "usage: quorvel-pages list | placeholder | fruit N | compare N1 N2 [... N9]  (N: 0 to 144)\n";
+
+int Usage() {
+    std::fputs(kUsage, stderr);
+    return 2;
+}
+
+void Print(const std::vector<std::string>& lines) {
+    for (const std::string& line : lines) {
+        std::fwrite(line.data(), 1, line.size(), stdout);
+        std::fwrite("\r\n", 1, 2, stdout);
+    }
+}
+
+// A fruit's table line number, or -1 when the argument is not one.
+int FruitIndex(const std::string& arg, std::size_t fruitCount) {
+    if (arg.empty() || arg.size() > 3 || arg.find_first_not_of("0123456789") != std::string::npos) {
+        return -1;
+    }
+    const int index = std::stoi(arg);
+    return index < static_cast<int>(fruitCount) ? index : -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) {
+        return Usage();
+    }
+    std::vector<std::string> fruitLines;
+    const std::vector<std::string> names = LoadFruitTable(fruitLines);
+    const std::string& command = args[0];
+
+    if (command == "list" && args.size() == 1) {
+        Print(names);
+    } else if (command == "placeholder" && args.size() == 1) {
+        Print({PlaceholderPage()});
+    } else if (command == "fruit" && args.size() == 2) {
+        const int index = FruitIndex(args[1], names.size());
+        if (index < 0) {
+            return Usage();
+        }
+        std::vector<std::string> lines;
+        TFruta(fruitLines[static_cast<std::size_t>(index)]).WriteReport(lines);
+        Print(lines);
+    } else if (command == "compare" && args.size() >= 3 && args.size() <= 10) {
+        std::vector<std::unique_ptr<TFruta>> fruits;
+        std::set<int> seen;
+        for (std::size_t i = 1; i < args.size(); ++i) {
+            const int index = FruitIndex(args[i], names.size());
+            if (index < 0 || !seen.insert(index).second) {
+                return Usage();
+            }
+            fruits.push_back(std::make_unique<TFruta>(fruitLines[static_cast<std::size_t>(index)]));
+        }
+        Print(ComparisonReportLines(fruits));
+    } else {
+        return Usage();
+    }
+    return std::fflush(stdout) == 0 ? 0 : 1;
+}
