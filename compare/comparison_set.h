@@ -10,7 +10,7 @@
 // The fruits being compared, in the order they were added: at most nine, no two with the same
 // display name. Owns its records.
 class ComparisonSet {
-public:
+  public:
     static constexpr std::size_t kLimit = 9;
     static const char* const kLimitMessage;
 
@@ -18,9 +18,9 @@ public:
     bool IsFull() const { return fruits_.size() >= kLimit; }
     bool Contains(const std::string& displayName) const;
 
-    // Builds a record from a table line and puts it last. Raises EListError for a line that is not a
-    // fruit, and std::logic_error when the set is full or already holds a fruit of that name; the set
-    // is unchanged then.
+    // Builds a record from a table line and puts it last. Raises EListError for a line that is not
+    // a fruit, and std::logic_error when the set is full or already holds a fruit of that name; the
+    // set is unchanged then.
     TFruta& Append(const std::string& tableLine);
 
     // Takes out and frees the first record of that display name; false when there is none.
@@ -33,6 +33,6 @@ public:
 
     const std::vector<std::unique_ptr<TFruta>>& Fruits() const { return fruits_; }
 
-private:
+  private:
     std::vector<std::unique_ptr<TFruta>> fruits_;
 };

@@ -4,8 +4,8 @@
 #include <string_view>
 #include <vector>
 
-// Cuts a text into lines: a line ends at CR LF, a lone CR or a lone LF; a break at the very end does
-// not start a further, empty line; a NUL byte ends the text.
+// Cuts a text into lines: a line ends at CR LF, a lone CR or a lone LF; a break at the very end
+// does not start a further, empty line; a NUL byte ends the text.
 std::vector<std::string> SplitTableLines(std::string_view text);
 
 // The name a fruit is shown under: the table name (the text before the first ";"), lower-cased in

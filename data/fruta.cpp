@@ -8,7 +8,9 @@ namespace {
 
 const char* const kStandInAmount = "0.002";
 
-bool IsBlankOrControl(char c) { return static_cast<unsigned char>(c) <= 32; }
+bool IsBlankOrControl(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 bool IsBlank(const std::string& field) {
     for (const char c : field) {

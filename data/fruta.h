@@ -16,20 +16,22 @@ struct NutrientEntry {
 
 // Raised when a table line has fewer fields than a record needs.
 class EListError : public std::out_of_range {
-public:
+  public:
     explicit EListError(std::size_t index);
 };
 
-// One fruit's record, built from one line of the fruit table. Every amount is cleaned into a positive
-// number text ("0.002" stands in for empty, zero, negative and non-numeric fields) and kept twice:
-// in table order and in the order the reports show them. All texts are Windows-1252 bytes.
+// One fruit's record, built from one line of the fruit table. Every amount is cleaned into a
+// positive number text ("0.002" stands in for empty, zero, negative and non-numeric fields) and
+// kept twice: in table order and in the order the reports show them. All texts are Windows-1252
+// bytes.
 class TFruta {
-public:
+  public:
     // Throws EListError("List index out of bounds (n)") for a line of n < 33 fields.
     explicit TFruta(const std::string& line);
 
     // The four microgram amounts (Selenium, Folic acid, Vitamin K, Carotenoids) as milligram texts;
-    // sets those display units to "mg" and leaves the values alone, so every call gives the same texts.
+    // sets those display units to "mg" and leaves the values alone, so every call gives the same
+    // texts.
     std::array<std::string, 4> ConvertMicrogramEntries();
 
     // Empties lines and fills them with the 19 lines of this fruit's report page.

@@ -6,10 +6,13 @@
 
 namespace {
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Whether a syntactically valid number that from_chars could not represent is too large (a failure)
-// rather than too small (which reads as zero). Decides by the position of its first significant digit.
+// rather than too small (which reads as zero). Decides by the position of its first significant
+// digit.
 bool Overflows(std::string_view mantissa, long exponent) {
     long pointPos = static_cast<long>(mantissa.find('.'));
     if (pointPos == static_cast<long>(std::string_view::npos)) {
@@ -83,8 +86,8 @@ std::optional<double> ParseNumber(std::string_view text) {
     }
     // from_chars takes no leading "+" and reads the same grammar, independent of the locale.
     double value = 0.0;
-    const auto result = std::from_chars(body.data(), body.data() + body.size(), value,
-                                        std::chars_format::general);
+    const auto result =
+        std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
         if (Overflows(mantissa, exponent)) {
             return std::nullopt;

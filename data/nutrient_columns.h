@@ -18,7 +18,8 @@ extern const std::array<NutrientColumn, kFieldCount> kTableColumns;
 // Display position k shows table field kDisplayToTableField[k].
 extern const std::array<std::size_t, kFieldCount> kDisplayToTableField;
 
-// Display positions of the four amounts kept in micrograms: Selenium, Folic acid, Vitamin K, Carotenoids.
+// Display positions of the four amounts kept in micrograms: Selenium, Folic acid, Vitamin K,
+// Carotenoids.
 enum DisplayPosition : std::size_t {
     kDisplayName = 0,
     kEnergy = 1,
@@ -30,4 +31,4 @@ enum DisplayPosition : std::size_t {
     kCarotenoids = 29,
 };
 constexpr std::array<std::size_t, 4> kMicrogramPositions = {kSelenium, kFolicAcid, kVitaminK,
-                                                             kCarotenoids};
+                                                            kCarotenoids};

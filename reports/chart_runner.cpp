@@ -13,7 +13,9 @@ void RunChartScripts(ScriptTarget& view, const ChartScriptFiles& files, const st
     }
 }
 
-void RunReportCharts(ScriptTarget& wb) { RunChartScripts(wb, kReportChartFiles, AppFolder()); }
+void RunReportCharts(ScriptTarget& wb) {
+    RunChartScripts(wb, kReportChartFiles, AppFolder());
+}
 
 void RunComparisonCharts(ScriptTarget& wb2) {
     RunChartScripts(wb2, kComparisonChartFiles, AppFolder());

@@ -5,7 +5,7 @@
 
 // Whatever can run script text inside the page it shows (the report views).
 class ScriptTarget {
-public:
+  public:
     virtual ~ScriptTarget() = default;
     virtual void RunScript(const std::string& scriptText, const std::string& language) = 0;
 };

@@ -10,9 +10,9 @@
 namespace {
 
 struct Group {
-    const char* heading;    // nullptr: the entry name at namedBy
-    const char* caption;    // nullptr: the entry name at namedBy, then " for 100g"
-    std::size_t namedBy;    // the display position whose name titles the group, if any
+    const char* heading;  // nullptr: the entry name at namedBy
+    const char* caption;  // nullptr: the entry name at namedBy, then " for 100g"
+    std::size_t namedBy;  // the display position whose name titles the group, if any
     std::initializer_list<std::size_t> columns;
 };
 

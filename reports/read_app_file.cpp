@@ -13,7 +13,7 @@
 namespace {
 
 class FileDescriptor {
-public:
+  public:
     explicit FileDescriptor(int fd) : fd_(fd) {}
     ~FileDescriptor() {
         if (fd_ >= 0) {
@@ -24,7 +24,7 @@ public:
     FileDescriptor& operator=(const FileDescriptor&) = delete;
     int get() const { return fd_; }
 
-private:
+  private:
     int fd_;
 };
 
@@ -67,4 +67,6 @@ std::string ReadFileInFolder(const std::string& folder, const std::string& name)
     return text;
 }
 
-std::string ReadAppFile(const std::string& name) { return ReadFileInFolder(AppFolder(), name); }
+std::string ReadAppFile(const std::string& name) {
+    return ReadFileInFolder(AppFolder(), name);
+}

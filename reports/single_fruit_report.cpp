@@ -37,8 +37,8 @@ void TFruta::WriteReport(std::vector<std::string>& lines) {
     lines.push_back("<h2>" + d[kEnergy].name + ": " + d[kEnergy].value + " " + d[kEnergy].unit +
                     "</h2>");
     lines.emplace_back("<h2>Nutrients:</h2>");
-    std::string table = "<table><caption>" + name + " nutrients</caption>" +
-                        TableHead("<th>Nutrient</th>");
+    std::string table =
+        "<table><caption>" + name + " nutrients</caption>" + TableHead("<th>Nutrient</th>");
     for (std::size_t k = 2; k <= 6; ++k) {
         table += Row(d[k]);
     }
@@ -63,8 +63,8 @@ void TFruta::WriteReport(std::vector<std::string>& lines) {
     table += ConvertedRow(d[kFolicAcid], mg[1]) + Row(d[27]) + ConvertedRow(d[kVitaminK], mg[2]);
     lines.push_back(table + end);
 
-    lines.push_back(kEmphasis + d[kVitaminA].name + " : " + d[kVitaminA].value +
-                    d[kVitaminA].unit + "</p>");
+    lines.push_back(kEmphasis + d[kVitaminA].name + " : " + d[kVitaminA].value + d[kVitaminA].unit +
+                    "</p>");
     lines.push_back(kEmphasis + d[kCarotenoids].name + " : " + mg[3] + "mg</p>");
 
     lines.emplace_back("<h2>Fatty acids:</h2>");

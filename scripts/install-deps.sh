@@ -10,17 +10,30 @@ packages=(
   xvfb xauth fonts-dejavu-core fonts-liberation
 )
 if [ "${QUORVEL_TEST_DEPS:-0}" = 1 ]; then
-  packages+=(clang libclang-rt-14-dev)
+  packages+=(clang libclang-rt-14-dev locales)
 fi
 
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
+ensure_test_locale() {
+  # The tests show that a German locale (decimal comma) changes no number.
+  [ "${QUORVEL_TEST_DEPS:-0}" = 1 ] || return 0
+  locale -a 2>/dev/null | grep -qi '^de_DE\.utf-\?8$' && return 0
+  "${sudo_cmd[@]}" sed -i 's/^# *\(de_DE.UTF-8 UTF-8\)/\1/' /etc/locale.gen
+  grep -q '^de_DE.UTF-8 UTF-8' /etc/locale.gen || echo 'de_DE.UTF-8 UTF-8' | "${sudo_cmd[@]}" tee -a /etc/locale.gen >/dev/null
+  "${sudo_cmd[@]}" locale-gen >/dev/null
+}
 
 sudo_cmd=()
 [ "$(id -u)" -ne 0 ] && sudo_cmd=(sudo)
+if [ ${#missing[@]} -eq 0 ]; then
+  ensure_test_locale
+  exit 0
+fi
+
 export DEBIAN_FRONTEND=noninteractive
 "${sudo_cmd[@]}" apt-get update -qq
 "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
+ensure_test_locale

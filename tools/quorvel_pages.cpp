@@ -1,5 +1,5 @@
-// quorvel-pages: prints the pages Quorvel writes as raw bytes, each line followed by CR LF exactly as
-// the view receives it, with the tool's own folder standing in for the program's folder.
+// quorvel-pages: prints the pages Quorvel writes as raw bytes, each line followed by CR LF exactly
+// as the view receives it, with the tool's own folder standing in for the program's folder.
 //
 //   quorvel-pages list                 the 145 display names
 //   quorvel-pages placeholder          the placeholder page

@@ -1,0 +1,49 @@
+#!/usr/bin/env python3
+"""Checks quorvel-pages: its usage errors and the shape of every page it prints."""
+import subprocess
+import sys
+
+tool = sys.argv[1]
+failures = []
+
+
+def run(*args):
+    return subprocess.run([tool, *args], capture_output=True)
+
+
+def check(cond, what):
+    if not cond:
+        failures.append(what)
+
+
+for bad in [[], ["nope"], ["fruit"], ["fruit", "145"], ["fruit", "-1"], ["fruit", "1x"],
+            ["compare", "3"], ["compare", "1", "1"], ["compare"] + [str(i) for i in range(10)],
+            ["list", "extra"], ["placeholder", "x"], ["fruit", "007", "8"]]:
+    r = run(*bad)
+    check(r.returncode == 2, f"{bad}: exit {r.returncode}")
+    check(r.stdout == b"", f"{bad}: printed to stdout")
+    check(r.stderr.count(b"\n") == 1 and r.stderr.startswith(b"usage:"), f"{bad}: usage line")
+
+names = run("list").stdout
+check(names.endswith(b"\r\n") and names.count(b"\r\n") == 145, "list: 145 CR LF lines")
+check(names.split(b"\r\n")[27] == b"Currants,red&white,raw", "list: line 27")
+
+placeholder = run("placeholder").stdout
+check(len(placeholder) == 230 and placeholder.endswith(b"</html>\r\n"), "placeholder: 228 + CR LF")
+
+for n in range(145):
+    page = run("fruit", str(n)).stdout
+    lines = page.split(b"\r\n")
+    check(len(lines) == 20 and lines[-1] == b"", f"fruit {n}: 19 lines")
+    check(b"\xb5" not in page and b"\n" not in page.replace(b"\r\n", b""), f"fruit {n}: bytes")
+
+for fruits in (["0", "2"], ["144", "27", "0"], [str(i) for i in range(136, 145)]):
+    page = run("compare", *fruits).stdout
+    check(page.count(b"\r\n") == 44 + 62 * len(fruits), f"compare {fruits}: line count")
+    rows = [l for l in page.split(b"\r\n") if l.startswith(b'<th scope="row">')]
+    check(len(rows) == 10 * len(fruits), f"compare {fruits}: rows")
+
+if failures:
+    print("\n".join(failures))
+    sys.exit(1)
+print("quorvel-pages: all checks passed")

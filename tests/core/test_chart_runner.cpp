@@ -1,0 +1,126 @@
+// Reading the chart scripts beside the program and running them in order.
+#include <QtTest>
+
+#include <unistd.h>
+#include <QTemporaryDir>
+
+#include <stdexcept>
+
+#include "reports/chart_runner.h"
+#include "reports/read_app_file.h"
+
+namespace {
+
+// Records every script it is asked to run.
+class RecordingView : public ScriptTarget {
+  public:
+    void RunScript(const std::string& scriptText, const std::string& language) override {
+        scripts.push_back(scriptText);
+        languages.push_back(language);
+    }
+    std::vector<std::string> scripts;
+    std::vector<std::string> languages;
+};
+
+void Write(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+}  // namespace
+
+class TestChartRunner : public QObject {
+    Q_OBJECT
+  private:
+    QTemporaryDir dir_;
+    std::string folder_;
+
+    void WriteAll(const ChartScriptFiles& files) {
+        for (const char* name : files) {
+            Write(dir_.filePath(name), QByteArray("// ") + name);
+        }
+    }
+
+  private slots:
+    void init() {
+        QVERIFY(dir_.isValid());
+        folder_ = dir_.path().toStdString() + "/";
+        for (const QString& f :
+             QDir(dir_.path()).entryList(QDir::Files | QDir::Dirs | QDir::NoDotAndDotDot)) {
+            QFileInfo(dir_.filePath(f)).isDir() ? QDir(dir_.filePath(f)).removeRecursively()
+                                                : QFile::remove(dir_.filePath(f));
+        }
+    }
+
+    void runsEachViewsFilesInOrder() {
+        WriteAll(kReportChartFiles);
+        WriteAll(kComparisonChartFiles);
+        RecordingView wb;
+        RunChartScripts(wb, kReportChartFiles, folder_);
+        QCOMPARE(wb.scripts, (std::vector<std::string>{"// jq.dat", "// enh.dat", "// exc.dat",
+                                                       "// vis.dat", "// exa.dat"}));
+        QCOMPARE(wb.languages, std::vector<std::string>(5, "javascript"));
+        RecordingView wb2;
+        RunChartScripts(wb2, kComparisonChartFiles, folder_);
+        QCOMPARE(wb2.scripts.back(), std::string("// exacomp.dat"));
+        QCOMPARE(wb2.scripts.size(), std::size_t(5));
+    }
+
+    void missingFileStopsTheSequenceWithItsPath() {
+        WriteAll(kReportChartFiles);
+        QVERIFY(QFile::remove(dir_.filePath("vis.dat")));
+        RecordingView wb;
+        try {
+            RunChartScripts(wb, kReportChartFiles, folder_);
+            QFAIL("no error");
+        } catch (const std::runtime_error& error) {
+            QCOMPARE(QString(error.what()),
+                     QString("Cannot open file \"%1vis.dat\". No such file or "
+                             "directory")
+                         .arg(QString::fromStdString(folder_)));
+        }
+        QCOMPARE(wb.scripts.size(), std::size_t(3));
+        // The next page tries again and, with the file back, runs everything.
+        WriteAll(kReportChartFiles);
+        RecordingView again;
+        RunChartScripts(again, kReportChartFiles, folder_);
+        QCOMPARE(again.scripts.size(), std::size_t(5));
+    }
+
+    void folderInsteadOfAFileCannotBeOpened() {
+        QVERIFY(QDir(dir_.path()).mkdir("jq.dat"));
+        try {
+            ReadFileInFolder(folder_, "jq.dat");
+            QFAIL("no error");
+        } catch (const std::runtime_error& error) {
+            QCOMPARE(QString(error.what()), QString("Cannot open file \"%1jq.dat\". Is a directory")
+                                                .arg(QString::fromStdString(folder_)));
+        }
+    }
+
+    void filesAreReadByteForByteAndAfresh() {
+        Write(dir_.filePath("enh.dat"), QByteArray());
+        QCOMPARE(ReadFileInFolder(folder_, "enh.dat"), std::string());
+        const QByteArray bom("\xEF\xBB\xBFvar a = '\xB5';\0tail", 19);
+        Write(dir_.filePath("exc.dat"), bom);
+        QCOMPARE(ReadFileInFolder(folder_, "exc.dat"), bom.toStdString());
+        Write(dir_.filePath("exc.dat"), "edited");
+        QCOMPARE(ReadFileInFolder(folder_, "exc.dat"), std::string("edited"));
+        const QByteArray big(10 * 1024 * 1024, 'x');
+        Write(dir_.filePath("exa.dat"), big);
+        QCOMPARE(ReadFileInFolder(folder_, "exa.dat").size(), std::size_t(big.size()));
+    }
+
+    void unreadableFileIsReportedNotSkipped() {
+        if (geteuid() == 0) {
+            QSKIP("root reads every file");
+        }
+        Write(dir_.filePath("vis.dat"), "x");
+        QFile::setPermissions(dir_.filePath("vis.dat"), QFileDevice::WriteOwner);
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, ReadFileInFolder(folder_, "vis.dat"));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestChartRunner)
+#include "test_chart_runner.moc"

@@ -1,0 +1,183 @@
+// Building a fruit record from a table line: cleaning, both orders, the microgram conversion.
+#include <QtTest>
+
+#include "data/fruit_table.h"
+#include "data/fruta.h"
+#include "data/resource_text.h"
+
+namespace {
+
+const std::string kLine0 =
+    "ACEROLA,(WEST INDIAN CHERRY),RAW;91.41;32;0.40;0.30;0.20;7.69;1.1;;12;0.20;18;11;146;7;0.10;"
+    "0.086;;0.6;1677.6;0.020;0.060;0.400;0.309;0.009;14;767;0;0;0;0.068;0.082;0.090";
+
+// A line whose amounts are all "1" but the ones given.
+std::string LineWith(const std::vector<std::pair<int, std::string>>& fields, int count = 33) {
+    std::vector<std::string> parts(static_cast<std::size_t>(count), "1");
+    parts[0] = "TEST FRUIT";
+    for (const auto& [index, text] : fields) {
+        parts[static_cast<std::size_t>(index)] = text;
+    }
+    std::string line;
+    for (std::size_t i = 0; i < parts.size(); ++i) {
+        line += (i ? ";" : "") + parts[i];
+    }
+    return line;
+}
+
+QString Q(const std::string& s) {
+    return QString::fromLatin1(s.data(), int(s.size()));
+}
+
+}  // namespace
+
+class TestFruta : public QObject {
+    Q_OBJECT
+  private slots:
+    void firstLineOfTheTable() {
+        TFruta fruit(kLine0);
+        QCOMPARE(Q(fruit.TableEntries[0].value), QString("ACEROLA,(WEST INDIAN CHERRY),RAW"));
+        const NutrientEntry& name = fruit.DisplayEntries[0];
+        QCOMPARE(Q(name.value), QString("Acerola,(west Indian Cherry),raw"));
+        QCOMPARE(Q(name.name), QString("Fruit name"));
+        QCOMPARE(Q(name.unit), QString("100 g"));
+        QCOMPARE(Q(fruit.DisplayEntries[1].value + "|" + fruit.DisplayEntries[1].name + "|" +
+                   fruit.DisplayEntries[1].unit),
+                 QString("32|Energy|kcal"));
+        QCOMPARE(Q(fruit.DisplayEntries[7].value + "|" + fruit.DisplayEntries[7].name),
+                 QString("0.002|Total sugars"));
+        QCOMPARE(Q(fruit.DisplayEntries[18].value + "|" + fruit.DisplayEntries[18].unit),
+                 Q("0.6|\xB5g"));
+        QCOMPARE(Q(fruit.DisplayEntries[29].value + "|" + fruit.DisplayEntries[29].name),
+                 QString("0.002|Carotenoids"));
+        QCOMPARE(Q(fruit.DisplayEntries[3].value), QString("0.40"));  // kept as written
+        QCOMPARE(fruit.Fields.size(), std::size_t(33));
+    }
+
+    void displayOrderFollowsTheReports() {
+        TFruta fruit(kLine0);
+        const char* expected[] = {"Fruit name",
+                                  "Energy",
+                                  "Water",
+                                  "Protein",
+                                  "Total lipid (fat)",
+                                  "Ash",
+                                  "Carbohydrate",
+                                  "Total sugars",
+                                  "Total dietary fiber",
+                                  "Calcium",
+                                  "Iron",
+                                  "Magnesium",
+                                  "Phosphorus",
+                                  "Potassium",
+                                  "Zinc",
+                                  "Sodium",
+                                  "Copper",
+                                  "Manganese",
+                                  "Selenium",
+                                  "Vitamin C",
+                                  "Vitamin B1",
+                                  "Vitamin B2",
+                                  "Vitamin B3",
+                                  "Vitamin B5",
+                                  "Vitamin B6",
+                                  "Folic acid",
+                                  "Vitamin A",
+                                  "Vitamin E",
+                                  "Vitamin K",
+                                  "Carotenoids",
+                                  "Saturated fatty acids",
+                                  "Monounsaturated fatty acids",
+                                  "Polyunsaturated fatty acids"};
+        for (std::size_t k = 0; k < kFieldCount; ++k) {
+            QCOMPARE(Q(fruit.DisplayEntries[k].name), QString(expected[k]));
+        }
+        QCOMPARE(Q(fruit.DisplayEntries[14].value), QString("0.10"));  // zinc, field 15
+        QCOMPARE(Q(fruit.DisplayEntries[15].value), QString("7"));     // sodium, field 14
+    }
+
+    void cleaningReplacesWhatIsNotAPositiveNumber() {
+        TFruta fruit(LineWith({{1, "0"},
+                               {2, "0.0"},
+                               {3, "-1"},
+                               {4, ""},
+                               {5, "abc"},
+                               {6, "0.40"},
+                               {7, "1e3"},
+                               {8, " 12 "},
+                               {9, "\t"},
+                               {10, "1e999"}}));
+        const char* expected[] = {"0.002", "0.002", "0.002", "0.002", "0.002",
+                                  "0.40",  "1e3",   " 12 ",  "0.002", "0.002"};
+        for (int i = 1; i <= 10; ++i) {
+            QCOMPARE(Q(fruit.Fields[std::size_t(i)]), QString(expected[i - 1]));
+            QCOMPARE(fruit.TableEntries[std::size_t(i)].value, fruit.Fields[std::size_t(i)]);
+        }
+    }
+
+    void nameIsNeverCleaned() {
+        TFruta fruit(LineWith({{0, ""}}));
+        QCOMPARE(Q(fruit.TableEntries[0].value), QString());
+        QCOMPARE(Q(fruit.DisplayName()), QString());
+    }
+
+    void shortLinesFailLongLinesAreCut() {
+        try {
+            TFruta fruit(LineWith({}, 28));
+            QFAIL("a 28-field line made a record");
+        } catch (const EListError& error) {
+            QCOMPARE(QString(error.what()), QString("List index out of bounds (28)"));
+        }
+        QVERIFY_THROWS_EXCEPTION(EListError, TFruta(""));
+        TFruta longer(LineWith({{33, "-5"}, {34, "x"}}, 35));
+        QCOMPARE(longer.Fields.size(), std::size_t(35));
+        QCOMPARE(Q(longer.Fields[34]), QString("0.002"));
+        QCOMPARE(Q(longer.DisplayEntries[32].value), QString("1"));
+    }
+
+    void spanishTableEndsWithLinesTooShortForARecord() {
+        const std::vector<std::string> lines = SplitTableLines(LoadResourceText("esdat", "text"));
+        QCOMPARE(lines.size(), std::size_t(146));
+        TFruta first(lines[0]);
+        QCOMPARE(first.DisplayEntries[1].value, TFruta(kLine0).DisplayEntries[1].value);
+        QVERIFY_THROWS_EXCEPTION(EListError, TFruta{lines[144]});
+    }
+
+    void micrograms() {
+        TFruta fruit(kLine0);
+        const auto first = fruit.ConvertMicrogramEntries();
+        QCOMPARE(Q(first[0]), QString("0.0006"));
+        QCOMPARE(Q(first[1]), QString("0.014"));
+        QCOMPARE(Q(first[2]), QString("2E-6"));
+        QCOMPARE(Q(first[3]), QString("2E-6"));
+        for (std::size_t k : {18, 25, 28, 29}) {
+            QCOMPARE(Q(fruit.DisplayEntries[k].unit), QString("mg"));
+        }
+        QCOMPARE(Q(fruit.TableEntries[18].unit), Q("\xB5g"));  // copies, not shared
+        QCOMPARE(Q(fruit.DisplayEntries[18].value), QString("0.6"));
+        QCOMPARE(fruit.ConvertMicrogramEntries(), first);
+
+        // Values not made by the constructor fall back to fixed texts.
+        fruit.DisplayEntries[18].value = "n/a";
+        fruit.DisplayEntries[25].value = "";
+        const auto fallback = fruit.ConvertMicrogramEntries();
+        QCOMPARE(Q(fallback[0]), QString("0.001"));
+        QCOMPARE(Q(fallback[1]), QString("0.0000000001"));
+    }
+
+    void everyEmbeddedFruitBuilds() {
+        std::vector<std::string> lines;
+        const auto names = LoadFruitTable(lines);
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            TFruta fruit(lines[i]);
+            QCOMPARE(fruit.DisplayName(), names[i]);
+            for (std::size_t k = 1; k < kFieldCount; ++k) {
+                const std::string& v = fruit.DisplayEntries[k].value;
+                QVERIFY2(std::stod(v) > 0, v.c_str());
+            }
+        }
+    }
+};
+
+QTEST_APPLESS_MAIN(TestFruta)
+#include "test_fruta.moc"

@@ -1,0 +1,235 @@
+// The pages the program writes: the single-fruit report, the comparison report, the placeholder.
+#include <QtTest>
+
+#include <clocale>
+#include <memory>
+
+#include "data/app_folder.h"
+#include "data/fruit_table.h"
+#include "data/fruta.h"
+#include "reports/comparison_report.h"
+#include "reports/page_head.h"
+#include "reports/placeholder_page.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+QString Q(const std::string& s) {
+    return QString::fromLatin1(s.data(), int(s.size()));
+}
+
+const Lines& Table() {
+    static const Lines lines = [] {
+        Lines l;
+        LoadFruitTable(l);
+        return l;
+    }();
+    return lines;
+}
+
+Lines FruitPage(std::size_t line) {
+    Lines page{"stale line"};
+    TFruta(Table()[line]).WriteReport(page);
+    return page;
+}
+
+std::vector<std::unique_ptr<TFruta>> Fruits(std::initializer_list<std::size_t> lines) {
+    std::vector<std::unique_ptr<TFruta>> fruits;
+    for (std::size_t line : lines) {
+        fruits.push_back(std::make_unique<TFruta>(Table()[line]));
+    }
+    return fruits;
+}
+
+}  // namespace
+
+class TestReports : public QObject {
+    Q_OBJECT
+  private slots:
+    void singleFruitPageOfTheFirstFruit() {
+        const Lines page = FruitPage(0);
+        QCOMPARE(page.size(), std::size_t(19));
+        QCOMPARE(Q(page[0]), QString("<!DOCTYPE html><HTML><HEAD>"));
+        QCOMPARE(Q(page[2]), QString("</HEAD><BODY>"));
+        QCOMPARE(Q(page[3]), QString("<h1>Fruit name: Acerola,(west Indian Cherry),raw</h1>"));
+        QCOMPARE(Q(page[4]), QString("<p>Nutritional values for 100 gr of product</p>"));
+        QCOMPARE(Q(page[5]), QString("<h2>Energy: 32 kcal</h2>"));
+        QCOMPARE(Q(page[6]), QString("<h2>Nutrients:</h2>"));
+        QCOMPARE(Q(page[7]),
+                 QString("<table><caption>Acerola,(west Indian Cherry),raw nutrients</caption>"
+                         "<thead><tr><th>Nutrient</th><td>For each 100g</td></tr><tbody>"
+                         "<tr><th>Water</th><td>91.41g</td></tr>"
+                         "<tr><th>Protein</th><td>0.40g</td></tr>"
+                         "<tr><th>Total lipid (fat)</th><td>0.30g</td></tr>"
+                         "<tr><th>Ash</th><td>0.20g</td></tr>"
+                         "<tr><th>Carbohydrate</th><td>7.69g</td></tr></tbody></table>"));
+        QCOMPARE(Q(page[8]), QString("<h2>Carbohydrates:</h2>"));
+        QCOMPARE(Q(page[9]),
+                 QString("<table><caption>Acerola,(west Indian Cherry),raw Carbohydrates</caption>"
+                         "<thead><tr><th>Nutrient</th><td>For each 100g</td></tr><tbody><tr><th>"
+                         "Total dietary fiber</th><td>1.1g</td></tr><tr><th>Total sugars</th><td>"
+                         "0.002g</td></tr></tbody></table>"));
+        QCOMPARE(Q(page[10]), QString("<h2>Minerals:</h2>"));
+        QVERIFY(Q(page[11]).startsWith(
+            "<table><caption>Acerola,(west Indian Cherry),raw Minerals</caption><thead><tr><th>"
+            "Nutrient</th><td>For each 100g</td></tr><tbody><tr><th>Calcium</th><td>12mg</td>"));
+        QVERIFY(
+            Q(page[11]).endsWith("<tr><th>Manganese</th><td>0.002mg</td></tr><tr><th>Selenium"
+                                 "</th><td>0.0006mg</td></tr></tbody></table>"));
+        QVERIFY(
+            Q(page[11]).contains("<tr><th>Zinc</th><td>0.10mg</td></tr><tr><th>Sodium</th>"
+                                 "<td>7mg</td></tr><tr><th>Copper</th><td>0.086mg</td></tr>"));
+        QCOMPARE(Q(page[12]), QString("<h2>Vitamins:</h2>"));
+        QVERIFY(
+            Q(page[13]).contains("<th>Vitamin</th><td>For each 100g</td></tr><tbody><tr><th>"
+                                 "Vitamin C</th><td>1677.6mg</td></tr>"));
+        QVERIFY(Q(page[13]).endsWith(
+            "<tr><th>Folic acid</th><td>0.014mg</td></tr><tr><th>Vitamin E</th><td>0.002mg</td>"
+            "</tr><tr><th>Vitamin K</th><td>2E-6mg</td></tr></tbody></table>"));
+        QVERIFY(!Q(page[13]).contains("Vitamin A") && !Q(page[13]).contains("Carotenoids"));
+        QCOMPARE(Q(page[14]),
+                 QString("<p style=\"font-size:20px;font-weight:bold\">Vitamin A : 767IU</p>"));
+        QCOMPARE(Q(page[15]),
+                 QString("<p style=\"font-size:20px;font-weight:bold\">Carotenoids : 2E-6mg</p>"));
+        QCOMPARE(Q(page[16]), QString("<h2>Fatty acids:</h2>"));
+        QCOMPARE(Q(page[17]),
+                 QString("<table><caption>Acerola,(west Indian Cherry),raw Fatty acids</caption>"
+                         "<thead><tr><th>Fatty acids</th><td>For each 100g</td></tr><tbody>"
+                         "<tr><th>Saturated fatty acids</th><td>0.068g</td></tr>"
+                         "<tr><th>Monounsaturated fatty acids</th><td>0.082g</td></tr>"
+                         "<tr><th>Polyunsaturated fatty acids</th><td>0.090g</td></tr>"
+                         "</tbody></table>"));
+        QCOMPARE(Q(page[18]), QString("</BODY></HTML>"));
+    }
+
+    void styleSheetsAreLinkedByFullPath() {
+        const std::string folder = AppFolder();
+        const std::string link = "\" type=\"text/css\" rel=\"stylesheet\" />";
+        const std::string expected = "<link href=\"" + folder + "basic.css" + link +
+                                     "<link href=\"" + folder + "visualize.css" + link +
+                                     "<link href=\"" + folder + "visualize-light.css" + link + " ";
+        QCOMPARE(Q(FruitPage(5)[1]), Q(expected));
+        QCOMPARE(Q(ComparisonReportLines(Fruits({1, 2}))[1]), Q(expected));
+    }
+
+    void foldersThatWouldBreakTheLinkAreEncoded() {
+        QVERIFY(
+            Q(StyleSheetLinks("/opt/My Fruits/")).startsWith("<link href=\"/opt/My Fruits/basic"));
+        const QString odd = Q(StyleSheetLinks("/a\"b<c>&#?%\xC3\xA9/"));
+        QVERIFY(odd.startsWith("<link href=\"/a%22b%3Cc%3E%26%23%3F%25%C3%A9/basic.css\""));
+    }
+
+    void reportReplacesThePreviousOne() {
+        Lines page;
+        TFruta(Table()[0]).WriteReport(page);
+        TFruta(Table()[27]).WriteReport(page);
+        QCOMPARE(page.size(), std::size_t(19));
+        QCOMPARE(Q(page[3]), QString("<h1>Fruit name: Currants,red&white,raw</h1>"));
+        QVERIFY(Q(page[7]).startsWith("<table><caption>Currants,red&white,raw nutrients"));
+    }
+
+    void lastFruitWithMissingAmounts() {
+        const Lines page = FruitPage(144);
+        QCOMPARE(Q(page[3]), QString("<h1>Fruit name: Horned Melon (kiwano)</h1>"));
+        QVERIFY(Q(page[9]).contains("<th>Total sugars</th><td>0.002g</td>"));
+        QVERIFY(Q(page[17]).contains("<th>Saturated fatty acids</th><td>0.002g</td>"));
+        QVERIFY(Q(page[13]).contains("<th>Vitamin K</th><td>2E-6mg</td>"));
+    }
+
+    void comparisonPageOfTwo() {
+        auto fruits = Fruits({0, 2});
+        const Lines page = ComparisonReportLines(fruits);
+        QCOMPARE(page.size(), std::size_t(168));
+        QCOMPARE(Q(page[3]), QString("<h2>Energy</h2>"));
+        QCOMPARE(Q(page[4]), QString("<table>"));
+        QCOMPARE(Q(page[5]), QString("<caption>Energy for 100g</caption><thead><tr><td></td><th "
+                                     "scope=\"col\">Energy</th></tr></thead><tbody>"));
+        QCOMPARE(Q(page[6]), QString("<tr>"));
+        QCOMPARE(Q(page[7]), QString("<th scope=\"row\">Acerola,(west Indian Cherry),raw</th>"));
+        QCOMPARE(Q(page[8]), QString("<td>32kcal</td>"));
+        QCOMPARE(Q(page[9]), QString("</tr>"));
+        QCOMPARE(Q(page[11]), QString("<th scope=\"row\">Apples,raw,with Skin</th>"));
+        QCOMPARE(Q(page[14]), QString("</tbody></table>"));
+        QCOMPARE(Q(page.back()), QString("</body></html>"));
+
+        QStringList headings, heads;
+        for (const std::string& line : page) {
+            if (Q(line).startsWith("<h2>")) {
+                headings << Q(line);
+            }
+            if (Q(line).startsWith("<caption>")) {
+                heads << Q(line);
+            }
+        }
+        QCOMPARE(headings, QStringList({"<h2>Energy</h2>", "<h2>Nutrients</h2>",
+                                        "<h2>Carbohydrate</h2>", "<h2>Minerals</h2>",
+                                        "<h2>More Minerals</h2>", "<h2>Group B Vitamins</h2>",
+                                        "<h2>Vitamin A</h2>", "<h2>Vitamin C</h2>",
+                                        "<h2>Other Vitamins</h2>", "<h2>Fatty Acids</h2>"}));
+        const QString col = "<th scope=\"col\">";
+        QCOMPARE(heads[2], "<caption>Carbohydrate for 100g</caption><thead><tr><td></td>" + col +
+                               "Total sugars</th>" + col +
+                               "Total dietary fiber</th></tr></thead><tbody>");
+        QCOMPARE(heads[3], "<caption>Minerals for 100g</caption><thead><tr><td></td>" + col +
+                               "Calcium</th>" + col + "Sodium</th>" + col + "Magnesium</th>" + col +
+                               "Phosphorus</th>" + col + "Potassium</th></tr></thead><tbody>");
+        QCOMPARE(heads[4], "<caption>Minerals for 100g</caption><thead><tr><td></td>" + col +
+                               "Zinc</th>" + col + "Iron</th>" + col + "Copper</th>" + col +
+                               "Manganese</th>" + col + "Selenium</th></tr></thead><tbody>");
+        QVERIFY(heads[5].contains("Vitamin B6</th>" + col + "Folic acid</th></tr>"));
+        QVERIFY(heads[8].contains("Vitamin E</th>" + col + "Vitamin K</th>" + col + "Carotenoids"));
+    }
+
+    void comparisonCells() {
+        auto fruits = Fruits({0, 2, 27});
+        const Lines page = ComparisonReportLines(fruits);
+        QCOMPARE(page.size(), std::size_t(44 + 62 * 3));
+        const QString joined = Q([&] {
+            std::string all;
+            for (const auto& l : page) {
+                all += l + "\n";
+            }
+            return all;
+        }());
+        // Acerola in "More Minerals": zinc, iron, copper, manganese, selenium in milligrams.
+        QVERIFY(
+            joined.contains("<th scope=\"row\">Acerola,(west Indian Cherry),raw</th>\n<td>0.10mg"
+                            "</td>\n<td>0.20mg</td>\n<td>0.086mg</td>\n<td>0.002mg</td>\n<td>"
+                            "0.0006mg</td>\n</tr>"));
+        // Other vitamins: vitamin E, vitamin K and carotenoids.
+        QVERIFY(joined.contains("<td>0.002mg</td>\n<td>2E-6mg</td>\n<td>2E-6mg</td>"));
+        QVERIFY(joined.contains("<th scope=\"row\">Currants,red&white,raw</th>"));
+        QVERIFY(!joined.contains("&amp;") && !joined.contains("\xB5"));
+        // Writing again gives the same page.
+        QCOMPARE(ComparisonReportLines(fruits), page);
+        QCOMPARE(ComparisonReportLines(Fruits({0, 1, 2, 3, 4, 5, 6, 7, 8})).size(),
+                 std::size_t(602));
+    }
+
+    void placeholderPage() {
+        const std::string page = PlaceholderPage();
+        QCOMPARE(page.size(), std::size_t(228));
+        QCOMPARE(Q(page),
+                 QString("<html><head></head><body><br/><br/><br/><br/><br/><br/><br/><br/>"
+                         "<br/><br/><br/><p style=\"font-family:Verdana;font-weight:bold;"
+                         "font-size:22px;text-align:center\">Add a fruit to the comparison "
+                         "to build the report</p></body></html>"));
+    }
+
+    void pagesDoNotDependOnTheLocale() {
+        const Lines fruitBefore = FruitPage(0);
+        const Lines compareBefore = ComparisonReportLines(Fruits({0, 110, 144}));
+        std::setlocale(LC_ALL, "de_DE.UTF-8");
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        const Lines fruitAfter = FruitPage(0);
+        const Lines compareAfter = ComparisonReportLines(Fruits({0, 110, 144}));
+        std::setlocale(LC_ALL, "C");
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(fruitAfter, fruitBefore);
+        QCOMPARE(compareAfter, compareBefore);
+    }
+};
+
+QTEST_APPLESS_MAIN(TestReports)
+#include "test_reports.moc"
