@@ -1,6 +1,5 @@
 #include "reports/comparison_report.h"
 
-#include <algorithm>
 #include <array>
 #include <initializer_list>
 
@@ -30,16 +29,19 @@ const std::array<Group, 10> kGroups = {{
     {"Fatty Acids", "Fatty Acids for 100g", 0, {30, 31, 32}},
 }};
 
-// The cell of one record and display position: value and unit, or the milligram text for the four
-// microgram amounts.
-std::string Cell(TFruta& fruit, std::size_t position) {
-    const auto micro = std::find(kMicrogramPositions.begin(), kMicrogramPositions.end(), position);
-    if (micro != kMicrogramPositions.end()) {
-        const auto milligrams = fruit.ConvertMicrogramEntries();
-        return milligrams[static_cast<std::size_t>(micro - kMicrogramPositions.begin())] + "mg";
+// The cell texts of one record, by display position: value and unit, or for the four microgram
+// amounts the milligram text. The conversion gives the same texts at every call, so one call serves
+// the whole page.
+std::array<std::string, kFieldCount> Cells(TFruta& fruit) {
+    std::array<std::string, kFieldCount> cells;
+    for (std::size_t k = 1; k < kFieldCount; ++k) {
+        cells[k] = fruit.DisplayEntries[k].value + fruit.DisplayEntries[k].unit;
     }
-    const NutrientEntry& entry = fruit.DisplayEntries[position];
-    return entry.value + entry.unit;
+    const auto milligrams = fruit.ConvertMicrogramEntries();
+    for (std::size_t i = 0; i < kMicrogramPositions.size(); ++i) {
+        cells[kMicrogramPositions[i]] = milligrams[i] + "mg";
+    }
+    return cells;
 }
 
 }  // namespace
@@ -51,6 +53,11 @@ std::vector<std::string> ComparisonReportLines(const std::vector<std::unique_ptr
     }
     lines.reserve(44 + 62 * fruits.size());
     AppendPageHead(lines, AppFolder());
+    std::vector<std::array<std::string, kFieldCount>> cells;
+    cells.reserve(fruits.size());
+    for (const auto& fruit : fruits) {
+        cells.push_back(Cells(*fruit));
+    }
     const auto& names = fruits.front()->DisplayEntries;
     for (const Group& group : kGroups) {
         const std::string heading = group.heading ? group.heading : names[group.namedBy].name;
@@ -63,11 +70,11 @@ std::vector<std::string> ComparisonReportLines(const std::vector<std::unique_ptr
             head += "<th scope=\"col\">" + names[column].name + "</th>";
         }
         lines.push_back(head + "</tr></thead><tbody>");
-        for (const auto& fruit : fruits) {
+        for (std::size_t f = 0; f < fruits.size(); ++f) {
             lines.emplace_back("<tr>");
-            lines.push_back("<th scope=\"row\">" + fruit->DisplayName() + "</th>");
+            lines.push_back("<th scope=\"row\">" + fruits[f]->DisplayName() + "</th>");
             for (const std::size_t column : group.columns) {
-                lines.push_back("<td>" + Cell(*fruit, column) + "</td>");
+                lines.push_back("<td>" + cells[f][column] + "</td>");
             }
             lines.emplace_back("</tr>");
         }
