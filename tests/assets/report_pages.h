@@ -1,0 +1,20 @@
+// The pages the chart scripts work on: the report of one fruit, the comparison report and the
+// placeholder page, as the program writes them (lines joined with line breaks, the program's
+// folder as the style-sheet folder).
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+struct TReportPage {
+    QString html;
+    QStringList fruits;  // display names of the fruits on the page, in page order
+};
+
+// which: 0 the first fruit of the table, 1 a fruit whose name holds "&", 2 the last fruit
+// ("Horned Melon (kiwano)", with many missing amounts).
+TReportPage SingleFruitPage(int which);
+// The comparison report of fruitCount fruits (2 to 9).
+TReportPage ComparisonPage(int fruitCount);
+// The page the report view shows before any fruit is compared.
+QString PlaceholderPageText();

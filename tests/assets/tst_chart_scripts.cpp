@@ -1,0 +1,418 @@
+// The chart scripts and style sheets that lie beside the program, run through the real web
+// engine as the program runs them: each report page loaded with the program's folder as base,
+// then "jq.dat", "enh.dat", "exc.dat", "vis.dat" and "exa.dat" (report of one fruit) or
+// "exacomp.dat" (comparison report), each a separate evaluation in the page's main world.
+#include <QApplication>
+#include <QImage>
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QTest>
+#include <QWebEngineView>
+
+#include "report_pages.h"
+#include "web_harness.h"
+
+namespace {
+
+constexpr int kTimeoutMs = 30000;
+
+// Rows of the five tables of the report of one fruit, and columns of the ten comparison tables.
+const QList<int> kSingleRows = {5, 2, 10, 9, 3};
+const QList<int> kComparisonColumns = {1, 5, 2, 5, 5, 6, 1, 1, 3, 3};
+
+// Per chart, in page order: what the table holds (read straight from the DOM) and what the chart
+// that follows it shows.
+const char* const kChartSummary = R"JS(
+Array.prototype.map.call(document.querySelectorAll("table"), function (table) {
+    function texts(list) { return Array.prototype.map.call(list, function (e) { return e.textContent.trim(); }); }
+    var slot = table.nextElementSibling;
+    var chart = slot && slot.classList.contains("qv-chart") ? slot.qvChart : null;
+    var out = {
+        rowHeads: texts(table.querySelectorAll("tbody th")),
+        colHeads: texts(table.querySelectorAll("thead th[scope=col]")),
+        cells: Array.prototype.map.call(table.querySelectorAll("tbody tr"), function (tr) {
+            return texts(tr.querySelectorAll("td"));
+        }),
+        hasChart: !!chart
+    };
+    if (chart) {
+        var valueAxis = chart.options.indexAxis === "y" ? chart.scales.x : chart.scales.y;
+        var tooltip = chart.options.plugins.tooltip.callbacks;
+        out.labels = chart.data.labels;
+        out.datasets = chart.data.datasets.map(function (ds, d) {
+            return {
+                label: ds.label,
+                data: ds.data,
+                colour: ds.borderColor,
+                tips: ds.data.map(function (v, i) {
+                    var ctx = {dataset: ds, datasetIndex: d, dataIndex: i, raw: v};
+                    return [tooltip.label(ctx), tooltip.afterLabel(ctx)];
+                })
+            };
+        });
+        out.scaleType = valueAxis.type;
+        out.scaleMin = valueAxis.min;
+        out.axisTitle = valueAxis.options.title.text;
+        out.legend = chart.options.plugins.legend.display;
+        out.height = slot.getBoundingClientRect().height;
+        out.width = slot.getBoundingClientRect().width;
+    }
+    return out;
+})
+)JS";
+
+const char* const kTimerProbe = R"JS(
+(function () {
+    var t = window.__qvTimers = {intervals: 0, timeouts: new Set(), frames: new Set()};
+    var st = window.setTimeout, ct = window.clearTimeout, si = window.setInterval;
+    var raf = window.requestAnimationFrame, caf = window.cancelAnimationFrame;
+    window.setTimeout = function (f, d) {
+        var args = Array.prototype.slice.call(arguments, 2);
+        var id = st.call(window, function () { t.timeouts.delete(id); if (typeof f === "function") f.apply(window, args); }, d);
+        t.timeouts.add(id); return id;
+    };
+    window.clearTimeout = function (id) { t.timeouts.delete(id); return ct.call(window, id); };
+    window.setInterval = function () { t.intervals++; return si.apply(window, arguments); };
+    window.requestAnimationFrame = function (f) {
+        var id = raf.call(window, function (ts) { t.frames.delete(id); f(ts); });
+        t.frames.add(id); return id;
+    };
+    window.cancelAnimationFrame = function (id) { t.frames.delete(id); return caf.call(window, id); };
+})();
+)JS";
+
+bool IsMissingStandIn(const QString& cell) {
+    return cell.startsWith(QLatin1String("0.002")) || cell.startsWith(QLatin1String("2E-6"));
+}
+
+QStringList Strings(const QJsonValue& value) {
+    QStringList out;
+    for (const QJsonValue& v : value.toArray()) {
+        out << v.toString();
+    }
+    return out;
+}
+
+}  // namespace
+
+class TestChartScripts : public QObject {
+    Q_OBJECT
+
+  private slots:
+    void consoleErrorsAreSeen();
+    void singleFruitReport_data();
+    void singleFruitReport();
+    void comparisonReport_data();
+    void comparisonReport();
+    void pagesWithoutReportTablesStayUnchanged_data();
+    void pagesWithoutReportTablesStayUnchanged();
+    void missingEarlierFilesDoNoHarm_data();
+    void missingEarlierFilesDoNoHarm();
+    void nothingKeepsRunningAfterDrawing();
+    void chartAreaIsDrawnOnScreen_data();
+    void chartAreaIsDrawnOnScreen();
+};
+
+// The error collector must see an uncaught error of a script run like the chart scripts, or
+// the "no errors" checks below would prove nothing.
+void TestChartScripts::consoleErrorsAreSeen() {
+    TWebHarness web;
+    QVERIFY(web.LoadHtml(PlaceholderPageText()));
+    QVERIFY(web.RunScripts({QStringLiteral("quorvelNoSuchFunction();")}));
+    QTRY_VERIFY_WITH_TIMEOUT(!web.Page().errors.isEmpty(), kTimeoutMs);
+}
+
+void TestChartScripts::singleFruitReport_data() {
+    QTest::addColumn<int>("which");
+    QTest::newRow("first fruit") << 0;
+    QTest::newRow("fruit with & in its name") << 1;
+    QTest::newRow("last fruit, many amounts missing") << 2;
+}
+
+void TestChartScripts::singleFruitReport() {
+    QFETCH(int, which);
+    const TReportPage page = SingleFruitPage(which);
+    QVERIFY(!page.html.isEmpty());
+    TWebHarness web;
+    QVERIFY(web.LoadHtml(page.html));
+    const QJsonValue tablesBefore =
+        web.Eval(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('table'), "
+                                "function (t) { return t.outerHTML; })"));
+    QCOMPARE(tablesBefore.toArray().size(), 5);
+
+    QVERIFY(web.RunFiles(TWebHarness::ReportSequence()));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        web.Eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+        QStringLiteral("5"), kTimeoutMs);
+    QCOMPARE(
+        web.Eval(QStringLiteral("document.querySelectorAll('div.qv-chart canvas').length")).toInt(),
+        5);
+    // The tables are all still there, unchanged, each followed by its chart.
+    QCOMPARE(web.Eval(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('table'),"
+                                     " function (t) { return t.outerHTML; })")),
+             tablesBefore);
+
+    const QJsonArray charts = web.Eval(QString::fromLatin1(kChartSummary)).toArray();
+    QCOMPARE(charts.size(), 5);
+    for (int i = 0; i < charts.size(); ++i) {
+        const QJsonObject c = charts[i].toObject();
+        QVERIFY2(c[QStringLiteral("hasChart")].toBool(), qPrintable(QString::number(i)));
+        const QStringList rows = Strings(c[QStringLiteral("rowHeads")]);
+        QCOMPARE(rows.size(), kSingleRows[i]);
+        QCOMPARE(Strings(c[QStringLiteral("labels")]), rows);
+        const QJsonArray datasets = c[QStringLiteral("datasets")].toArray();
+        QCOMPARE(datasets.size(), 1);
+        const QJsonObject ds = datasets[0].toObject();
+        QCOMPARE(ds[QStringLiteral("data")].toArray().size(), rows.size());
+        QVERIFY(!c[QStringLiteral("legend")].toBool());
+        // Every bar's tooltip shows the exact cell text; stand-ins for missing amounts say so.
+        const QJsonArray cells = c[QStringLiteral("cells")].toArray();
+        const QJsonArray tips = ds[QStringLiteral("tips")].toArray();
+        for (int r = 0; r < rows.size(); ++r) {
+            const QString cell = cells[r].toArray()[0].toString();
+            const QJsonArray tip = tips[r].toArray();
+            QCOMPARE(tip[0].toString(), cell);
+            QCOMPARE(!tip[1].toString().isEmpty(), IsMissingStandIn(cell));
+            // Every amount is a bar: positive, and above the floor of a log axis.
+            const double value = ds[QStringLiteral("data")].toArray()[r].toDouble();
+            QVERIFY2(value > 0, qPrintable(cell));
+            if (c[QStringLiteral("scaleType")].toString() == QLatin1String("logarithmic")) {
+                QVERIFY2(value > c[QStringLiteral("scaleMin")].toDouble(), qPrintable(cell));
+            }
+        }
+        QVERIFY(c[QStringLiteral("height")].toDouble() > 100);
+        QVERIFY(c[QStringLiteral("width")].toDouble() > 400);
+    }
+    // The axis title carries the unit; minerals span several orders of magnitude (potassium
+    // next to selenium), so their axis is logarithmic.
+    QVERIFY(charts[0].toObject()[QStringLiteral("axisTitle")].toString().startsWith("g "));
+    const QJsonObject minerals = charts[2].toObject();
+    QVERIFY(minerals[QStringLiteral("axisTitle")].toString().startsWith("mg "));
+    QCOMPARE(minerals[QStringLiteral("scaleType")].toString(), QStringLiteral("logarithmic"));
+
+    // A second run in the same page adds nothing.
+    const QJsonValue bodyBefore = web.Eval(QStringLiteral("document.body.children.length"));
+    QVERIFY(web.RunFiles(TWebHarness::ReportSequence()));
+    QCOMPARE(web.Eval(QStringLiteral("document.body.children.length")), bodyBefore);
+    QCOMPARE(web.Eval(QStringLiteral("document.querySelectorAll('div.qv-chart').length")).toInt(),
+             5);
+    QCOMPARE(web.Eval(QStringLiteral("document.querySelectorAll('canvas').length")).toInt(), 5);
+    QCOMPARE(web.Eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+             QStringLiteral("5"));
+
+    QCOMPARE(web.Page().errors, QStringList());
+    QCOMPARE(web.Requests().nonLocal, QStringList());
+}
+
+void TestChartScripts::comparisonReport_data() {
+    QTest::addColumn<int>("fruitCount");
+    QTest::newRow("two fruits") << 2;
+    QTest::newRow("nine fruits") << 9;
+}
+
+void TestChartScripts::comparisonReport() {
+    QFETCH(int, fruitCount);
+    const TReportPage page = ComparisonPage(fruitCount);
+    QCOMPARE(page.fruits.size(), fruitCount);
+    TWebHarness web;
+    QVERIFY(web.LoadHtml(page.html));
+    const QJsonValue tablesBefore =
+        web.Eval(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('table'), "
+                                "function (t) { return t.outerHTML; })"));
+    QCOMPARE(tablesBefore.toArray().size(), 10);
+
+    QVERIFY(web.RunFiles(TWebHarness::ComparisonSequence()));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        web.Eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+        QStringLiteral("10"), kTimeoutMs);
+    QCOMPARE(web.Eval(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('table'),"
+                                     " function (t) { return t.outerHTML; })")),
+             tablesBefore);
+
+    const QJsonArray charts = web.Eval(QString::fromLatin1(kChartSummary)).toArray();
+    QCOMPARE(charts.size(), 10);
+    for (int i = 0; i < charts.size(); ++i) {
+        const QJsonObject c = charts[i].toObject();
+        QVERIFY2(c[QStringLiteral("hasChart")].toBool(), qPrintable(QString::number(i)));
+        const QStringList columns = Strings(c[QStringLiteral("colHeads")]);
+        QCOMPARE(columns.size(), kComparisonColumns[i]);
+        QCOMPARE(Strings(c[QStringLiteral("labels")]), columns);
+        QVERIFY(c[QStringLiteral("legend")].toBool());
+        const QJsonArray datasets = c[QStringLiteral("datasets")].toArray();
+        QCOMPARE(datasets.size(), fruitCount);
+        QStringList colours;
+        const QJsonArray cells = c[QStringLiteral("cells")].toArray();
+        for (int f = 0; f < fruitCount; ++f) {
+            const QJsonObject ds = datasets[f].toObject();
+            QCOMPARE(ds[QStringLiteral("label")].toString(), page.fruits[f]);
+            QCOMPARE(ds[QStringLiteral("data")].toArray().size(), columns.size());
+            colours << ds[QStringLiteral("colour")].toString();
+            const QJsonArray tips = ds[QStringLiteral("tips")].toArray();
+            for (int k = 0; k < columns.size(); ++k) {
+                const QString cell = cells[f].toArray()[k].toString();
+                QCOMPARE(tips[k].toArray()[0].toString(),
+                         page.fruits[f] + QStringLiteral(": ") + cell);
+            }
+        }
+        colours.removeDuplicates();
+        QCOMPARE(colours.size(), fruitCount);
+    }
+    // Second minerals table: zinc, iron, copper, manganese and selenium (0.0006mg) together need
+    // a logarithmic axis; its title names the unit.
+    const QJsonObject moreMinerals = charts[4].toObject();
+    QCOMPARE(Strings(moreMinerals[QStringLiteral("labels")]),
+             QStringList({"Zinc", "Iron", "Copper", "Manganese", "Selenium"}));
+    QCOMPARE(moreMinerals[QStringLiteral("scaleType")].toString(), QStringLiteral("logarithmic"));
+    QVERIFY(moreMinerals[QStringLiteral("axisTitle")].toString().startsWith("mg "));
+    QVERIFY(charts[0].toObject()[QStringLiteral("axisTitle")].toString().startsWith("kcal "));
+    QVERIFY(charts[6].toObject()[QStringLiteral("axisTitle")].toString().startsWith("IU "));
+
+    QVERIFY(web.RunFiles(TWebHarness::ComparisonSequence()));
+    QCOMPARE(web.Eval(QStringLiteral("document.querySelectorAll('div.qv-chart').length")).toInt(),
+             10);
+    QCOMPARE(web.Eval(QStringLiteral("document.querySelectorAll('canvas').length")).toInt(), 10);
+    QCOMPARE(web.Eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+             QStringLiteral("10"));
+    QCOMPARE(web.Page().errors, QStringList());
+    QCOMPARE(web.Requests().nonLocal, QStringList());
+}
+
+void TestChartScripts::pagesWithoutReportTablesStayUnchanged_data() {
+    QTest::addColumn<bool>("placeholder");
+    QTest::newRow("placeholder page") << true;
+    QTest::newRow("blank page") << false;
+}
+
+void TestChartScripts::pagesWithoutReportTablesStayUnchanged() {
+    QFETCH(bool, placeholder);
+    TWebHarness web;
+    QVERIFY(placeholder ? web.LoadHtml(PlaceholderPageText())
+                        : web.LoadUrl(QUrl(QStringLiteral("about:blank"))));
+    const QString page = QStringLiteral("document.documentElement.innerHTML");
+    const QJsonValue before = web.Eval(page);
+    QVERIFY(before.isString());
+    if (placeholder) {
+        QVERIFY(before.toString().contains(QLatin1String("Add a fruit to the comparison")));
+    }
+    // Both sequences, twice, as the program runs one of them after every completed page.
+    for (int round = 0; round < 2; ++round) {
+        QVERIFY(web.RunFiles(TWebHarness::ReportSequence()));
+        QVERIFY(web.RunFiles(TWebHarness::ComparisonSequence()));
+    }
+    QCOMPARE(web.Eval(page), before);
+    QCOMPARE(web.Eval(QStringLiteral("document.querySelectorAll('canvas, div.qv-chart').length"))
+                 .toInt(),
+             0);
+    // The page is marked as done with no charts.
+    QCOMPARE(web.Eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+             QStringLiteral("0"));
+    QCOMPARE(web.Page().errors, QStringList());
+    QCOMPARE(web.Requests().nonLocal, QStringList());
+}
+
+void TestChartScripts::missingEarlierFilesDoNoHarm_data() {
+    QTest::addColumn<QString>("missing");
+    for (const char* name : {"jq.dat", "enh.dat", "exc.dat", "vis.dat"}) {
+        QTest::newRow(name) << QString::fromLatin1(name);
+    }
+}
+
+// The program stops the sequence at a missing file, but the files also meet each other after
+// one was left out (a broken file runs and fails): the later ones draw nothing and raise no
+// error, and a complete run afterwards in the same page draws every chart once.
+void TestChartScripts::missingEarlierFilesDoNoHarm() {
+    QFETCH(QString, missing);
+    TWebHarness web;
+    QVERIFY(web.LoadHtml(SingleFruitPage(0).html));
+    QStringList partial = TWebHarness::ReportSequence();
+    partial.removeAll(missing);
+    QVERIFY(web.RunFiles(partial));
+    QCOMPARE(web.Eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+             QStringLiteral("0"));
+    QCOMPARE(web.Eval(QStringLiteral("document.querySelectorAll('canvas').length")).toInt(), 0);
+    QCOMPARE(web.Eval(QStringLiteral("document.querySelectorAll('table').length")).toInt(), 5);
+    QCOMPARE(web.Page().errors, QStringList());
+
+    QVERIFY(web.RunFiles(TWebHarness::ReportSequence()));
+    QCOMPARE(web.Eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+             QStringLiteral("5"));
+    QCOMPARE(web.Eval(QStringLiteral("document.querySelectorAll('canvas').length")).toInt(), 5);
+    QCOMPARE(web.Page().errors, QStringList());
+}
+
+// After drawing, no interval runs and every timeout and animation frame the scripts asked for
+// has come and gone.
+void TestChartScripts::nothingKeepsRunningAfterDrawing() {
+    TWebHarness web;
+    QVERIFY(web.LoadHtml(ComparisonPage(9).html));
+    QVERIFY(web.RunScripts({QString::fromLatin1(kTimerProbe)}));
+    QVERIFY(web.RunFiles(TWebHarness::ComparisonSequence()));
+    QCOMPARE(web.Eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+             QStringLiteral("10"));
+    QTRY_VERIFY_WITH_TIMEOUT(
+        web.Eval(QStringLiteral("__qvTimers.timeouts.size + __qvTimers.frames.size")).toInt() == 0,
+        kTimeoutMs);
+    QCOMPARE(web.Eval(QStringLiteral("__qvTimers.intervals")).toInt(), 0);
+}
+
+void TestChartScripts::chartAreaIsDrawnOnScreen_data() {
+    QTest::addColumn<bool>("comparison");
+    QTest::newRow("report of the last fruit") << false;
+    QTest::newRow("comparison of nine fruits") << true;
+}
+
+// Grabs the view at the program's size and looks for the first series colour inside the first
+// chart's box: the chart is really painted, not an empty canvas.
+void TestChartScripts::chartAreaIsDrawnOnScreen() {
+    QFETCH(bool, comparison);
+    TWebHarness web(735, 525);
+    QVERIFY(web.LoadHtml(comparison ? ComparisonPage(9).html : SingleFruitPage(2).html));
+    QVERIFY(web.RunFiles(comparison ? TWebHarness::ComparisonSequence()
+                                    : TWebHarness::ReportSequence()));
+    QCOMPARE(web.Eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+             comparison ? QStringLiteral("10") : QStringLiteral("5"));
+    const QJsonObject box =
+        web.Eval(QStringLiteral("(function () { var c = document.querySelector('div.qv-chart');"
+                                " window.scrollTo(0, c.offsetTop - 8);"
+                                " var r = c.getBoundingClientRect();"
+                                " return {x: r.left, y: r.top, w: r.width, h: r.height}; })()"))
+            .toObject();
+    const QRect rect(
+        qRound(box[QStringLiteral("x")].toDouble()), qRound(box[QStringLiteral("y")].toDouble()),
+        qRound(box[QStringLiteral("w")].toDouble()), qRound(box[QStringLiteral("h")].toDouble()));
+    QVERIFY(rect.width() > 300 && rect.height() > 100);
+    // The first series colour (the first fruit, or the nutrients chart): #4e79a7.
+    const QColor series(0x4e, 0x79, 0xa7);
+    int seriesPixels = 0;
+    QImage shot;
+    auto countSeriesPixels = [&] {
+        shot = web.View().grab().toImage();
+        seriesPixels = 0;
+        const QRect inside = rect.intersected(shot.rect());
+        for (int y = inside.top(); y <= inside.bottom(); ++y) {
+            for (int x = inside.left(); x <= inside.right(); ++x) {
+                const QColor c = shot.pixelColor(x, y);
+                if (qAbs(c.red() - series.red()) < 12 && qAbs(c.green() - series.green()) < 12 &&
+                    qAbs(c.blue() - series.blue()) < 12) {
+                    ++seriesPixels;
+                }
+            }
+        }
+        return seriesPixels > 200;
+    };
+    QTRY_VERIFY_WITH_TIMEOUT(countSeriesPixels(), kTimeoutMs);
+    const QByteArray dir = qgetenv("QUORVEL_SCREENSHOT_DIR");
+    if (!dir.isEmpty()) {
+        shot.save(QString::fromLocal8Bit(dir) + (comparison ? QStringLiteral("/comparison-9.png")
+                                                            : QStringLiteral("/single.png")));
+    }
+}
+
+int main(int argc, char** argv) {
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    QApplication app(argc, argv);
+    TestChartScripts test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_chart_scripts.moc"

@@ -1,0 +1,123 @@
+#include "web_harness.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWebEngineProfile>
+#include <QWebEngineSettings>
+#include <QWebEngineUrlRequestInfo>
+#include <QWebEngineView>
+
+namespace {
+constexpr int kTimeoutMs = 30000;
+}
+
+void TRequestRecorder::interceptRequest(QWebEngineUrlRequestInfo& info) {
+    const QString scheme = info.requestUrl().scheme();
+    if (scheme != QLatin1String("file") && scheme != QLatin1String("data") &&
+        scheme != QLatin1String("about") && scheme != QLatin1String("qrc")) {
+        nonLocal << info.requestUrl().toString();
+        info.block(true);
+    }
+}
+
+void TConsolePage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
+                                            const QString& message, int line,
+                                            const QString& source) {
+    if (level == ErrorMessageLevel) {
+        errors << QStringLiteral("%1:%2: %3").arg(source).arg(line).arg(message);
+    }
+}
+
+TWebHarness::TWebHarness(int width, int height)
+    : recorder_(std::make_unique<TRequestRecorder>()),
+      profile_(std::make_unique<QWebEngineProfile>()) {
+    profile_->setUrlRequestInterceptor(recorder_.get());
+    view_ = std::make_unique<QWebEngineView>();
+    page_ = new TConsolePage(profile_.get(), view_.get());
+    page_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
+    view_->setPage(page_);
+    view_->resize(width, height);
+    view_->show();
+}
+
+TWebHarness::~TWebHarness() {
+    // The page must go before its profile.
+    view_.reset();
+    profile_.reset();
+}
+
+QString TWebHarness::AssetFolder() {
+    return QStringLiteral(QUORVEL_BIN_DIR "/");
+}
+
+QUrl TWebHarness::AssetFolderUrl() {
+    return QUrl::fromLocalFile(AssetFolder());
+}
+
+bool TWebHarness::LoadHtml(const QString& html) {
+    QSignalSpy finished(page_, &QWebEnginePage::loadFinished);
+    page_->setHtml(html, AssetFolderUrl());
+    if (!finished.wait(kTimeoutMs)) {
+        return false;
+    }
+    return finished.first().first().toBool();
+}
+
+bool TWebHarness::LoadUrl(const QUrl& url) {
+    QSignalSpy finished(page_, &QWebEnginePage::loadFinished);
+    page_->load(url);
+    if (!finished.wait(kTimeoutMs)) {
+        return false;
+    }
+    return finished.first().first().toBool();
+}
+
+bool TWebHarness::RunScripts(const QStringList& sources) {
+    int done = 0;
+    for (const QString& source : sources) {
+        page_->runJavaScript(source, [&done](const QVariant&) { ++done; });
+    }
+    const int expected = static_cast<int>(sources.size());
+    return QTest::qWaitFor([&] { return done == expected; }, kTimeoutMs);
+}
+
+bool TWebHarness::RunFiles(const QStringList& names) {
+    QStringList sources;
+    for (const QString& name : names) {
+        QFile file(AssetFolder() + name);
+        if (!file.open(QIODevice::ReadOnly)) {
+            return false;
+        }
+        // The program converts the bytes from Windows-1252; for ASCII that is Latin-1.
+        sources << QString::fromLatin1(file.readAll());
+    }
+    return RunScripts(sources);
+}
+
+QJsonValue TWebHarness::Eval(const QString& expression) {
+    bool done = false;
+    QString json;
+    page_->runJavaScript(
+        QStringLiteral("JSON.stringify({v: (function () { return (%1); })()})").arg(expression),
+        [&](const QVariant& result) {
+            json = result.toString();
+            done = true;
+        });
+    if (!QTest::qWaitFor([&] { return done; }, kTimeoutMs)) {
+        return QJsonValue(QJsonValue::Undefined);
+    }
+    return QJsonDocument::fromJson(json.toUtf8()).object().value(QStringLiteral("v"));
+}
+
+QStringList TWebHarness::ReportSequence() {
+    return {QStringLiteral("jq.dat"), QStringLiteral("enh.dat"), QStringLiteral("exc.dat"),
+            QStringLiteral("vis.dat"), QStringLiteral("exa.dat")};
+}
+
+QStringList TWebHarness::ComparisonSequence() {
+    return {QStringLiteral("jq.dat"), QStringLiteral("enh.dat"), QStringLiteral("exc.dat"),
+            QStringLiteral("vis.dat"), QStringLiteral("exacomp.dat")};
+}

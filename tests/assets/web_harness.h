@@ -1,0 +1,80 @@
+// A headless web page for testing the files that lie beside the program: loads page text with the
+// program's folder as base URL, runs script files in the page's main world in order, evaluates
+// expressions, and records console errors and every request that leaves the local disk.
+#pragma once
+
+#include <QJsonValue>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <QWebEnginePage>
+#include <QWebEngineUrlRequestInterceptor>
+
+#include <memory>
+
+class QWebEngineProfile;
+class QWebEngineView;
+
+// Records every request whose scheme is not a local one.
+class TRequestRecorder : public QWebEngineUrlRequestInterceptor {
+    Q_OBJECT
+  public:
+    using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override;
+    QStringList nonLocal;
+};
+
+// A page that keeps the console messages of level error.
+class TConsolePage : public QWebEnginePage {
+    Q_OBJECT
+  public:
+    using QWebEnginePage::QWebEnginePage;
+    QStringList errors;
+
+  protected:
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
+                                  int line, const QString& source) override;
+};
+
+class TWebHarness {
+  public:
+    // A view of the given size (the report view is 735 x 525) showing a fresh page.
+    explicit TWebHarness(int width = 735, int height = 525);
+    ~TWebHarness();
+
+    TWebHarness(const TWebHarness&) = delete;
+    TWebHarness& operator=(const TWebHarness&) = delete;
+
+    // The folder the build copies the assets into, ending in "/".
+    static QString AssetFolder();
+    static QUrl AssetFolderUrl();
+
+    // Loads HTML text with the asset folder as base URL; false when the load failed or timed out.
+    bool LoadHtml(const QString& html);
+    // Loads a URL (a file of the asset folder, about:blank).
+    bool LoadUrl(const QUrl& url);
+
+    // Runs script texts one after the other, each a separate evaluation, and waits until the last
+    // has run. Returns false on a time-out.
+    bool RunScripts(const QStringList& sources);
+    // Reads the named files of the asset folder (as the program does: bytes, Windows-1252; the
+    // scripts are ASCII) and runs them in order. A name whose file is missing makes it fail.
+    bool RunFiles(const QStringList& names);
+
+    // Evaluates a JavaScript expression and returns its value passed through JSON.stringify.
+    QJsonValue Eval(const QString& expression);
+
+    TConsolePage& Page() { return *page_; }
+    QWebEngineView& View() { return *view_; }
+    TRequestRecorder& Requests() { return *recorder_; }
+
+    // The file sequences the program runs after a report page has loaded.
+    static QStringList ReportSequence();
+    static QStringList ComparisonSequence();
+
+  private:
+    std::unique_ptr<TRequestRecorder> recorder_;
+    std::unique_ptr<QWebEngineProfile> profile_;
+    std::unique_ptr<QWebEngineView> view_;
+    TConsolePage* page_ = nullptr;
+};
