@@ -1,0 +1,13 @@
+#include "app/app_fonts.h"
+
+#include <QStringList>
+
+QFont TahomaFont(int pixelSize, bool bold) {
+    QFont font;
+    font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
+                      QStringLiteral("DejaVu Sans")});
+    font.setStyleHint(QFont::SansSerif);
+    font.setPixelSize(pixelSize);
+    font.setBold(bold);
+    return font;
+}

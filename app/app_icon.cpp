@@ -1,0 +1,14 @@
+#include "app/app_icon.h"
+
+#include <QFile>
+
+QIcon ApplicationIcon() {
+    QIcon icon;
+    for (const int size : {16, 32, 48, 64, 128}) {
+        const QString file = QStringLiteral(":/icons/quorvel-%1.png").arg(size);
+        if (QFile::exists(file)) {
+            icon.addFile(file, QSize(size, size));
+        }
+    }
+    return icon;
+}

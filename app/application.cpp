@@ -1,0 +1,21 @@
+#include "app/application.h"
+
+#include <exception>
+
+#include "app/app_icon.h"
+#include "app/application_title.h"
+#include "app/error_report.h"
+
+TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setApplicationName(QString::fromLatin1(kApplicationTitle));
+    setWindowIcon(ApplicationIcon());
+}
+
+bool TApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& error) {
+        ShowErrorBox(error);
+        return false;
+    }
+}
