@@ -1,0 +1,63 @@
+// Every way of closing the main window shows the about box modally first, every time, and the
+// window then closes whichever way the box was dismissed.
+#include <QAction>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWindow>
+
+#include "app/about.h"
+#include "app/form1.h"
+#include "app_test_support.h"
+
+class TestExit : public QObject {
+    Q_OBJECT
+  private slots:
+    void init() { WriteTestAppFiles(); }
+
+    void everyExitShowsTheAboutBox() {
+        AppWindows app;
+        TForm1& form = *app.form;
+        QVERIFY(QGuiApplication::quitOnLastWindowClosed());
+        ModalWatcher watcher;
+        QSignalSpy lastClosed(qApp, &QGuiApplication::lastWindowClosed);
+
+        // "Exit", dismissed by OK.
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.Exit1->trigger();
+        QCOMPARE(watcher.aboutShownModal, 1);
+        QVERIFY(!form.isVisible());
+        QCOMPARE(lastClosed.count(), 1);
+
+        // The close box, dismissed by the about box's close box.
+        watcher.dismissAbout = ModalWatcher::Dismiss::ByCloseBox;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.close());
+        QCOMPARE(watcher.aboutShownModal, 2);
+        QVERIFY(!form.isVisible());
+
+        // A close request from the window system (the close key, the system menu).
+        watcher.dismissAbout = ModalWatcher::Dismiss::ByOk;
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        QVERIFY(form.windowHandle()->close());
+        QCOMPARE(watcher.aboutShownModal, 3);
+        QVERIFY(!form.isVisible());
+
+        // Having seen the box from the menu does not spare it on exit.
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        form.About2->trigger();
+        QCOMPARE(watcher.aboutShownModal, 4);
+        QVERIFY(form.isVisible());
+        form.Exit1->trigger();
+        QCOMPARE(watcher.aboutShownModal, 5);
+        QVERIFY(!form.isVisible());
+        QCOMPARE(watcher.aboutCaptions.size(), 5);
+        QVERIFY(!app.about->isVisible());
+    }
+};
+
+QUORVEL_REGISTER_APP_TEST(TestExit);
+#include "test_exit.moc"
