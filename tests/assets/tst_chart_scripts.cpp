@@ -139,6 +139,15 @@ void TestChartScripts::singleFruitReport() {
         web.Eval(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('table'), "
                                 "function (t) { return t.outerHTML; })"));
     QCOMPARE(tablesBefore.toArray().size(), 5);
+    // The page links the three style sheets by their paths in the program's folder: one rule of
+    // each is in force.
+    QCOMPARE(web.Eval(QStringLiteral("[getComputedStyle(document.documentElement).getPropertyValue("
+                                     "'--qv-text').trim() !== '',"
+                                     " getComputedStyle(document.querySelector('td')).textAlign,"
+                                     " getComputedStyle(document.documentElement).getPropertyValue("
+                                     "'--qv-series-1').trim() !== '']"))
+                 .toArray(),
+             QJsonArray({true, QStringLiteral("right"), true}));
 
     QVERIFY(web.RunFiles(TWebHarness::ReportSequence()));
     QTRY_COMPARE_WITH_TIMEOUT(
