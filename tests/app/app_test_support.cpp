@@ -59,7 +59,9 @@ QString PageValue(QWebEngineView* view, const QString& script) {
         answer->text = value.isNull() ? QString() : value.toString();
         answer->done = true;
     });
-    QTest::qWaitFor([answer] { return answer->done; }, 30000);
+    if (!QTest::qWaitFor([answer] { return answer->done; }, 30000)) {
+        return QStringLiteral("(no answer from the page)");
+    }
     return answer->text;
 }
 
