@@ -73,8 +73,11 @@ std::optional<double> ParseNumber(std::string_view text) {
             ++pos;
         }
         const std::size_t expBegin = pos;
+        // The exponent saturates past the length of the text plus the range of double: a digit's
+        // position cannot make up for more, so Overflows still sees the right side of the range.
+        const long exponentCap = static_cast<long>(body.size()) + 400;
         while (pos < body.size() && IsDigit(body[pos])) {
-            if (exponent < 100000) {
+            if (exponent <= exponentCap) {
                 exponent = exponent * 10 + (body[pos] - '0');
             }
             ++pos;

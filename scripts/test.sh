@@ -8,3 +8,8 @@ QUORVEL_BUILD_DIR=build bash scripts/build.sh -DQUORVEL_WERROR=ON -DBUILD_TESTIN
 export QT_QPA_PLATFORM=offscreen
 cd build
 ctest --output-on-failure --timeout 600 -j1
+cd ..
+# The core and its tests once more under AddressSanitizer and UndefinedBehaviorSanitizer, then a
+# short run of every fuzz target.
+bash scripts/sanitize-core.sh
+bash scripts/fuzz-smoke.sh

@@ -3,6 +3,7 @@
 
 #include <clocale>
 #include <limits>
+#include <string>
 
 #include "data/numbers.h"
 #include "data/split_by_delimiter.h"
@@ -43,6 +44,17 @@ class TestNumbers : public QObject {
     void rejectsEverythingElse() {
         QFETCH(QString, text);
         QVERIFY(!ParseNumber(text.toStdString()).has_value());
+    }
+
+    // A long exponent must not be cut short: a million leading zeros do not bring 1e20000000 into
+    // range, and two million digits do not lift 1e-20000000 out of the underflow to zero.
+    void longExponentsKeepTheirSide() {
+        const std::string farTooLarge = "0." + std::string(1000000, '0') + "1e20000000";
+        QVERIFY(!ParseNumber(farTooLarge).has_value());
+        const std::string farTooSmall = "1" + std::string(2000000, '0') + "e-20000000";
+        const auto parsed = ParseNumber(farTooSmall);
+        QVERIFY(parsed.has_value());
+        QCOMPARE(*parsed, 0.0);
     }
 
     void formatsWithFifteenDigits_data() {

@@ -1,0 +1,68 @@
+// TFruta built from any table line, the way the comparison set builds it: a line of fewer than 33
+// fields raises EListError with its field count and leaves the set empty; any other gives a record
+// whose amounts are all positive numbers and whose report page and comparison page have their
+// fixed number of lines.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "compare/comparison_set.h"
+#include "data/fruit_table.h"
+#include "data/fruta.h"
+#include "data/numbers.h"
+#include "data/split_by_delimiter.h"
+#include "fuzz/fuzz_check.h"
+#include "reports/comparison_report.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const std::string line(reinterpret_cast<const char*>(data), size);
+    std::vector<std::string> fields;
+    SplitByDelimiter(fields, line, ";");
+
+    ComparisonSet set;
+    TFruta* fruit = nullptr;
+    try {
+        fruit = &set.Append(line);
+    } catch (const EListError& error) {
+        FUZZ_CHECK(fields.size() < kFieldCount);
+        FUZZ_CHECK(std::string(error.what()) ==
+                   "List index out of bounds (" + std::to_string(fields.size()) + ")");
+        FUZZ_CHECK(set.Count() == 0);
+        return 0;
+    }
+    FUZZ_CHECK(fields.size() >= kFieldCount);
+    FUZZ_CHECK(set.Count() == 1);
+    FUZZ_CHECK(fruit->Fields.size() == fields.size());
+    FUZZ_CHECK(fruit->Fields[0] == fields[0]);
+    for (std::size_t i = 1; i < fruit->Fields.size(); ++i) {
+        const auto amount = ParseNumber(fruit->Fields[i]);
+        FUZZ_CHECK(amount && *amount > 0);
+        // A field that was a positive number stays as it was.
+        const auto original = ParseNumber(fields[i]);
+        if (original && *original > 0) {
+            FUZZ_CHECK(fruit->Fields[i] == fields[i]);
+        }
+    }
+    for (std::size_t j = 0; j < kFieldCount; ++j) {
+        FUZZ_CHECK(fruit->TableEntries[j].value == fruit->Fields[j]);
+    }
+    FUZZ_CHECK(fruit->DisplayName() == DisplayNameOf(fields[0]));
+    FUZZ_CHECK(set.Contains(fruit->DisplayName()));
+
+    const auto milligrams = fruit->ConvertMicrogramEntries();
+    for (const std::string& text : milligrams) {
+        const auto amount = ParseNumber(text);
+        FUZZ_CHECK(amount && *amount > 0);
+    }
+    FUZZ_CHECK(fruit->ConvertMicrogramEntries() == milligrams);
+
+    std::vector<std::string> page = {"left over"};
+    fruit->WriteReport(page);
+    FUZZ_CHECK(page.size() == 19);
+    FUZZ_CHECK(ComparisonReportLines(set.Fruits()).size() == 44 + 62);
+
+    FUZZ_CHECK(set.Remove(std::string(fruit->DisplayName())));
+    FUZZ_CHECK(set.Count() == 0);
+    return 0;
+}
