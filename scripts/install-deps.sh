@@ -11,6 +11,9 @@ packages=(
 )
 if [ "${QUORVEL_TEST_DEPS:-0}" = 1 ]; then
   packages+=(clang libclang-rt-14-dev locales)
+  # The package check: build the .deb, validate its desktop entry and metainfo, watch the
+  # installed program's windows.
+  packages+=(dpkg-dev file appstream desktop-file-utils xdotool x11-utils)
 fi
 
 missing=()

@@ -13,3 +13,10 @@ cd ..
 # short run of every fuzz target.
 bash scripts/sanitize-core.sh
 bash scripts/fuzz-smoke.sh
+# The Debian package: build it from build/, install it, start the installed program on a virtual
+# X display and remove it again. It installs system-wide, so it runs only as root or with sudo.
+if [ "$(id -u)" -eq 0 ] || command -v sudo >/dev/null; then
+  bash scripts/check-package.sh build
+else
+  echo "test.sh: the package check needs root or sudo; skipped"
+fi
