@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QWebEnginePage>
+
+// The page behind every view. Console messages never reach standard error (they go to the
+// logging category "quorvel.htmlview.console", off by default, and to ConsoleMessage for whoever
+// wants them), and a link the user clicks opens in the user's browser instead of in the view.
+class TEmbeddedPage : public QWebEnginePage {
+    Q_OBJECT
+  public:
+    TEmbeddedPage(QWebEngineProfile* profile, QObject* parent);
+
+    // The user pressed a mouse button or a key in the page: the next link it follows is the
+    // user's. The engine counts a script's change of location as a clicked link too, and a
+    // page is not to open the user's browser by itself.
+    void NoteUserInput() { userInput_ = true; }
+
+  signals:
+    void ConsoleMessage(int level, const QString& message, int line, const QString& sourceId);
+
+  protected:
+    void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
+                                  int lineNumber, const QString& sourceID) override;
+    bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+
+  private:
+    bool userInput_ = false;
+};

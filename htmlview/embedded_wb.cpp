@@ -1,0 +1,295 @@
+#include "embedded_wb.h"
+
+#include <QChildEvent>
+#include <QFile>
+#include <QFileInfo>
+#include <QKeyEvent>
+#include <QLoggingCategory>
+#include <QMouseEvent>
+#include <QTimer>
+#include <QWebEngineLoadingInfo>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
+#include <QWebEngineSettings>
+#include <stdexcept>
+
+#include "embedded_page.h"
+#include "program_folder_url.h"
+#include "request_filter.h"
+#include "shared_web_profile.h"
+#include "win1252.h"
+
+Q_LOGGING_CATEGORY(lcHtmlView, "quorvel.htmlview")
+
+namespace {
+
+// The engine hands page text over as a data: URL, which it refuses above 2 MiB. The text is
+// percent-encoded into it: every byte but the unreserved ASCII ones takes three characters.
+bool FitsInDataUrl(const QByteArray& utf8) {
+    constexpr qsizetype kLimit = 2 * 1024 * 1024 - 64 * 1024;  // headroom for the URL's head
+    qsizetype size = 0;
+    for (const char c : utf8) {
+        const bool unreserved = (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
+                                (c >= '0' && c <= '9') || c == '-' || c == '.' || c == '_' ||
+                                c == '~';
+        size += unreserved ? 1 : 3;
+        if (size > kLimit)
+            return false;
+    }
+    return true;
+}
+
+const QString kNoTextSelectScript = QStringLiteral("quorvel-no-text-select");
+
+QWebEngineScript NoTextSelectScript() {
+    QWebEngineScript script;
+    script.setName(kNoTextSelectScript);
+    // An adopted style sheet applies from the document's creation on and adds no element.
+    script.setSourceCode(
+        QStringLiteral("(function () {"
+                       " var sheet = new CSSStyleSheet();"
+                       " sheet.replaceSync('* { -webkit-user-select: none !important;"
+                       " user-select: none !important; }');"
+                       " document.adoptedStyleSheets = document.adoptedStyleSheets.concat([sheet]);"
+                       "})();"));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::ApplicationWorld);
+    script.setRunsOnSubFrames(true);
+    return script;
+}
+
+// First characters of a one-line page code that make it an address.
+bool LooksLikeAddress(const std::string& line) {
+    std::string head = line.substr(0, 6);
+    for (char& c : head) {
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    }
+    const std::string four = head.substr(0, 4);
+    return four == "http" || four == "www." || four == "ftp:" || four == "file" || head == "about:";
+}
+
+bool IsJavaScriptName(const std::string& language) {
+    const QString name = QString::fromLatin1(language.c_str()).trimmed().toLower();
+    return name.isEmpty() || name == QLatin1String("javascript") ||
+           name == QLatin1String("jscript") || name == QLatin1String("ecmascript");
+}
+
+constexpr int kMaxRecoveries = 3;
+
+}  // namespace
+
+TEmbeddedWB::TEmbeddedWB(QWidget* parent)
+    : QWebEngineView(parent),
+      profile_(TSharedWebProfile::Acquire()),
+      htmlCode_(new THtmlCode(this)) {
+    page_ = new TEmbeddedPage(profile_->Profile(), this);
+    setPage(page_);
+    connect(page_, &QWebEnginePage::loadingChanged, this, &TEmbeddedWB::OnLoadingChanged);
+    connect(page_, &QWebEnginePage::renderProcessTerminated, this,
+            [this](QWebEnginePage::RenderProcessTerminationStatus status) {
+                if (status != QWebEnginePage::NormalTerminationStatus)
+                    OnRenderProcessGone();
+            });
+    connect(page_, &TEmbeddedPage::ConsoleMessage, this, &TEmbeddedWB::ConsoleMessage);
+    connect(htmlCode_, &THtmlCode::changed, this, &TEmbeddedWB::ShowHtmlCode);
+    SetUserInterfaceOptions(kDefaultUserInterfaceOptions);
+}
+
+TEmbeddedWB::~TEmbeddedWB() {
+    // The page goes before the profile it was made on; the profile goes with the last view.
+    delete page_;
+    page_ = nullptr;
+    RemovePageFile();
+}
+
+TRequestFilter& TEmbeddedWB::RequestFilter() const {
+    return *profile_->Filter();
+}
+
+int TEmbeddedWB::LoadHtmlLines(const std::vector<std::string>& lines) {
+    std::string joined;
+    std::size_t size = 0;
+    for (const auto& line : lines)
+        size += line.size() + 2;
+    joined.reserve(size);
+    for (const auto& line : lines) {
+        joined += line;
+        joined += "\r\n";
+    }
+    QByteArray utf8 = FromWindows1252(joined).toUtf8();
+
+    if (FitsInDataUrl(utf8)) {
+        RemovePageFile();
+        lastContent_ = std::move(utf8);
+        lastUrl_.clear();
+    } else {
+        const QUrl file = profile_->WritePageFile(utf8);
+        if (file.isEmpty())
+            return 1;
+        RemovePageFile();
+        pageFile_ = file.toLocalFile();
+        lastContent_.clear();
+        lastUrl_ = file;
+    }
+    recoveries_ = 0;
+    StartLoad();
+    return 0;
+}
+
+void TEmbeddedWB::Navigate(const QString& address) {
+    const QUrl url = address.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(address)
+                                                          : QUrl::fromUserInput(address);
+    if (!url.isValid() || url.isEmpty())
+        throw std::invalid_argument("Not an address: \"" + address.toStdString() + "\"");
+    RemovePageFile();
+    lastContent_.clear();
+    lastUrl_ = url;
+    recoveries_ = 0;
+    StartLoad();
+}
+
+void TEmbeddedWB::StartLoad() {
+    loadRequested_ = true;
+    if (lastUrl_.isEmpty())
+        page_->setContent(lastContent_, QStringLiteral("text/html;charset=UTF-8"),
+                          ProgramFolderUrl());
+    else
+        page_->load(lastUrl_);
+}
+
+void TEmbeddedWB::RemovePageFile() {
+    if (!pageFile_.isEmpty()) {
+        QFile::remove(pageFile_);
+        pageFile_.clear();
+    }
+}
+
+void TEmbeddedWB::RunScript(const std::string& scriptText, const std::string& language) {
+    if (!hasDocument_)
+        return;
+    if (!IsJavaScriptName(language)) {
+        qCWarning(lcHtmlView) << "Script language not supported:" << language.c_str();
+        return;
+    }
+    // No callback: the result is dropped, and so is any error. Scripts run in call order.
+    page_->runJavaScript(FromWindows1252(scriptText), QWebEngineScript::MainWorld);
+}
+
+// A change of the page code shows it: one line that starts like an address is navigated to
+// (a folder as a file: URL; a blank line does nothing), any other list is the page's text.
+void TEmbeddedWB::ShowHtmlCode() {
+    const auto& lines = htmlCode_->Lines();
+    if (lines.size() != 1) {
+        LoadHtmlLines(lines);
+        return;
+    }
+    const QString line = FromWindows1252(lines.front());
+    if (line.trimmed().isEmpty())
+        return;
+    if (!LooksLikeAddress(lines.front())) {
+        LoadHtmlLines(lines);
+        return;
+    }
+    const QFileInfo folder(line);
+    if (folder.isDir())
+        Navigate(folder.absoluteFilePath());
+    else
+        Navigate(line.trimmed());
+}
+
+void TEmbeddedWB::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
+    // A stopped load is one a newer load replaced (or a stop): that newer one completes instead.
+    // A failed load completes too, with the engine's error page in the view.
+    if (info.status() != QWebEngineLoadingInfo::LoadSucceededStatus &&
+        info.status() != QWebEngineLoadingInfo::LoadFailedStatus)
+        return;
+    if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && info.errorCode() == -3)
+        return;  // net::ERR_ABORTED: replaced by a newer load
+    const QUrl url = info.url();
+    QMetaObject::invokeMethod(
+        this,
+        [this, url] {
+            hasDocument_ = true;
+            emit OnDocumentComplete(this, url);
+        },
+        Qt::QueuedConnection);
+}
+
+// The engine's process for this page died (a crash, or killed): show the owner's last page
+// again, which raises OnDocumentComplete as any load does. A page that keeps killing its
+// process is not reloaded forever.
+void TEmbeddedWB::OnRenderProcessGone() {
+    if (!loadRequested_ || recoveries_ >= kMaxRecoveries)
+        return;
+    ++recoveries_;
+    QTimer::singleShot(0, this, [this] { StartLoad(); });
+}
+
+void TEmbeddedWB::SetUserInterfaceOptions(TUserInterfaceOptions options) {
+    uiOptions_ = options;
+    hostUIFlags_ = HostUIFlagsOf(options);
+
+    QWebEngineScriptCollection& scripts = page_->scripts();
+    const bool noSelect = options.Contains(TUserInterfaceOption::DisableTextSelect);
+    const auto present = scripts.find(kNoTextSelectScript);
+    if (noSelect && present.isEmpty())
+        scripts.insert(NoTextSelectScript());
+    for (const auto& script : present) {
+        if (!noSelect)
+            scripts.remove(script);
+    }
+    page_->settings()->setAttribute(QWebEngineSettings::ShowScrollBars,
+                                    !options.Contains(TUserInterfaceOption::DontUseScrollBars));
+}
+
+bool TEmbeddedWB::SwallowsKey(const QKeyEvent& key) const {
+    const auto mods = key.modifiers();
+    if (disableCtrlShortcuts_.isEmpty() || !(mods & Qt::ControlModifier) ||
+        (mods & Qt::ShiftModifier))
+        return false;
+    const int code = key.key();
+    if (code < 0x20 || code > 0x7E)
+        return false;
+    return disableCtrlShortcuts_.toUpper().contains(QChar(code).toUpper());
+}
+
+bool TEmbeddedWB::event(QEvent* e) {
+    // The engine puts its render widget in the view as a child when a page first shows, and
+    // replaces it after its process died: watch every child widget for presses and keys.
+    if (e->type() == QEvent::ChildAdded) {
+        QObject* child = static_cast<QChildEvent*>(e)->child();
+        if (child->isWidgetType())
+            child->installEventFilter(this);
+    }
+    return QWebEngineView::event(e);
+}
+
+bool TEmbeddedWB::eventFilter(QObject* watched, QEvent* e) {
+    if (watched->parent() == this) {
+        if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::KeyPress)
+            page_->NoteUserInput();
+        if (e->type() == QEvent::MouseButtonPress) {
+            const auto* press = static_cast<QMouseEvent*>(e);
+            const Qt::MouseButton button = press->button();
+            if (button == Qt::LeftButton || button == Qt::RightButton) {
+                if (!hasFocus())
+                    setFocus(Qt::MouseFocusReason);
+                const QPoint at =
+                    static_cast<QWidget*>(watched)->mapTo(this, press->position().toPoint());
+                const Qt::KeyboardModifiers shift = press->modifiers();
+                // Raised once the press has gone its ordinary way into the page.
+                QMetaObject::invokeMethod(
+                    this,
+                    [this, button, shift, at] {
+                        emit OnClick(this, button, shift, at.x(), at.y());
+                    },
+                    Qt::QueuedConnection);
+            }
+        } else if (e->type() == QEvent::KeyPress) {
+            if (SwallowsKey(*static_cast<QKeyEvent*>(e)))
+                return true;
+        }
+    }
+    return QWebEngineView::eventFilter(watched, e);
+}

@@ -1,0 +1,50 @@
+#include "shared_web_profile.h"
+
+#include <QFile>
+#include <QTemporaryDir>
+#include <QWebEngineProfile>
+
+#include "request_filter.h"
+
+std::shared_ptr<TSharedWebProfile> TSharedWebProfile::Acquire() {
+    static std::weak_ptr<TSharedWebProfile> current;
+    auto shared = current.lock();
+    if (!shared) {
+        shared.reset(new TSharedWebProfile);
+        current = shared;
+    }
+    return shared;
+}
+
+TSharedWebProfile::TSharedWebProfile()
+    : filter_(std::make_unique<TRequestFilter>()), profile_(std::make_unique<QWebEngineProfile>()) {
+    // The pages are files on this machine: a cache would only hold copies of them.
+    profile_->setHttpCacheType(QWebEngineProfile::NoCache);
+    profile_->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
+    profile_->setUrlRequestInterceptor(filter_.get());
+}
+
+TSharedWebProfile::~TSharedWebProfile() {
+    profile_->setUrlRequestInterceptor(nullptr);
+}
+
+QUrl TSharedWebProfile::WritePageFile(const QByteArray& utf8) {
+    if (!pageFolder_) {
+        auto folder = std::make_unique<QTemporaryDir>();
+        if (!folder->isValid())
+            return {};
+        pageFolder_ = std::move(folder);
+        filter_->SetPageFolder(pageFolder_->path() + QLatin1Char('/'));
+    }
+    const QString path = pageFolder_->filePath(QStringLiteral("page-%1.html").arg(++pagesWritten_));
+    QFile file(path);
+    // The byte-order mark tells the engine the text is UTF-8, as the type does for smaller pages.
+    const bool written = file.open(QIODevice::WriteOnly) && file.write("\xEF\xBB\xBF", 3) == 3 &&
+                         file.write(utf8) == utf8.size() && file.flush();
+    file.close();
+    if (!written) {
+        QFile::remove(path);
+        return {};
+    }
+    return QUrl::fromLocalFile(path);
+}

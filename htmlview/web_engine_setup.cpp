@@ -1,0 +1,36 @@
+#include "web_engine_setup.h"
+
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QCoreApplication>
+#include <cstdio>
+
+void PrepareWebEngine() {
+    static bool prepared = false;
+    if (prepared)
+        return;
+    prepared = true;
+
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+
+    QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
+    const auto addFlag = [&flags](const char* flag) {
+        if (!flags.isEmpty())
+            flags += ' ';
+        flags += flag;
+    };
+    // Chromium writes its own errors (GPU probing, D-Bus) to standard error; only fatal ones
+    // are of interest to a user of a desktop program. A choice made by the user stays.
+    if (!flags.contains("--log-level"))
+        addFlag("--log-level=3");
+    // The switch rather than QTWEBENGINE_DISABLE_SANDBOX: the engine answers that variable with
+    // a line of its own, and the user is told once.
+    if (geteuid() == 0) {
+        if (!flags.contains("--no-sandbox"))
+            addFlag("--no-sandbox");
+        std::fputs("Warning: running as root, so the web engine's sandbox is turned off.\n",
+                   stderr);
+    }
+    qputenv("QTWEBENGINE_CHROMIUM_FLAGS", flags);
+}

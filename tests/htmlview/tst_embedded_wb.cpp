@@ -1,0 +1,343 @@
+// The view against the real web engine: loads and their completion, the code page, scripts, the
+// page-code list, style sheets by path, large pages, the network filter and a dead engine process.
+#include <signal.h>
+
+#include <QDir>
+#include <QFile>
+#include <QImage>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QWebEnginePage>
+
+#include "program_folder_url.h"
+#include "request_filter.h"
+#include "view_test_support.h"
+
+namespace {
+
+QString BodyText(TEmbeddedWB& view) {
+    return Eval(view, QStringLiteral("document.body ? document.body.textContent : ''")).toString();
+}
+
+bool WriteFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// A style sheet in the program folder, for links by name; removed when the test ends.
+struct FileBesideProgram {
+    explicit FileBesideProgram(const QString& name, const QByteArray& bytes)
+        : path(ProgramFolderUrl().toLocalFile() + name), written(WriteFile(path, bytes)) {}
+    ~FileBesideProgram() { QFile::remove(path); }
+    QString path;
+    bool written;
+};
+
+}  // namespace
+
+class TestEmbeddedWB : public QObject {
+    Q_OBJECT
+  private slots:
+    void runScriptBeforeAnyPageDoesNothing();
+    void documentCompleteOncePerCompletedLoad();
+    void pageTextIsWindows1252Lines();
+    void scriptsShareGlobalsAndDropErrors();
+    void pageCodeListIsShownByItsForm();
+    void styleSheetsAndImagesByPathAndByName();
+    void largePageIsShownLikeAnyOther();
+    void largePageThatCannotBeWrittenKeepsThePage();
+    void pagesNeverReachTheNetwork();
+    void deadEngineProcessShowsThePageAgain();
+};
+
+void TestEmbeddedWB::runScriptBeforeAnyPageDoesNothing() {
+    TEmbeddedWB view;
+    view.RunScript("window.early = 1;", "javascript");
+    QVERIFY(LoadAndWait(view, {"<html><body>first</body></html>"}));
+    QCOMPARE(Eval(view, QStringLiteral("typeof window.early")).toString(),
+             QStringLiteral("undefined"));
+    QCOMPARE(BodyText(view), QStringLiteral("first\n"));
+}
+
+void TestEmbeddedWB::documentCompleteOncePerCompletedLoad() {
+    QTemporaryDir folder;
+    const QString file = folder.filePath(QStringLiteral("page.html"));
+    QVERIFY(WriteFile(file, "<html><body>from a file</body></html>"));
+
+    TEmbeddedWB view;
+    QSignalSpy complete(&view, &TEmbeddedWB::OnDocumentComplete);
+
+    // The first load into a fresh view completes like any other, later than the call.
+    QCOMPARE(view.LoadHtmlLines({"<html><body>one</body></html>"}), 0);
+    QCOMPARE(complete.count(), 0);
+    QVERIFY(complete.wait(kWaitMs));
+    QCOMPARE(complete.count(), 1);
+    QCOMPARE(complete.at(0).at(0).value<TEmbeddedWB*>(), &view);
+    QCOMPARE(complete.at(0).at(1).toUrl(), ProgramFolderUrl());
+
+    complete.clear();
+    view.Navigate(file);
+    QCOMPARE(complete.count(), 0);
+    QVERIFY(complete.wait(kWaitMs));
+    QCOMPARE(complete.at(0).at(1).toUrl(), QUrl::fromLocalFile(file));
+    QCOMPARE(BodyText(view), QStringLiteral("from a file"));
+
+    // A load that a newer one replaces raises nothing; had it raised, the count below would
+    // hold it, since it would come before the completion of the load after it.
+    complete.clear();
+    view.LoadHtmlLines({"<html><body>replaced</body></html>"});
+    view.LoadHtmlLines({"<html><body>two</body></html>"});
+    QVERIFY(complete.wait(kWaitMs));
+    QCOMPARE(BodyText(view), QStringLiteral("two\n"));
+    view.Navigate(file);
+    view.LoadHtmlLines({"<html><body>three</body></html>"});
+    QVERIFY(QTest::qWaitFor([&] { return complete.count() >= 2; }, kWaitMs));
+    view.LoadHtmlLines({"<html><body>four</body></html>"});
+    QVERIFY(QTest::qWaitFor([&] { return complete.count() >= 3; }, kWaitMs));
+    QCOMPARE(BodyText(view), QStringLiteral("four\n"));
+    QCOMPARE(complete.count(), 3);
+
+    // A load that fails still completes once, with the engine's error page in the view.
+    complete.clear();
+    view.Navigate(folder.filePath(QStringLiteral("missing.html")));
+    QVERIFY(complete.wait(kWaitMs));
+    view.LoadHtmlLines({"<html><body>five</body></html>"});
+    QVERIFY(QTest::qWaitFor([&] { return complete.count() >= 2; }, kWaitMs));
+    QCOMPARE(complete.count(), 2);
+    QCOMPARE(BodyText(view), QStringLiteral("five\n"));
+}
+
+void TestEmbeddedWB::pageTextIsWindows1252Lines() {
+    TEmbeddedWB view;
+    QVERIFY(LoadAndWait(view, {"<html><body><p id=\"a\">100 \xB5g</p>", "<p id=\"b\">\x80 5</p>",
+                               "<pre id=\"c\">one", "two</pre></body></html>"}));
+    QCOMPARE(Eval(view, QStringLiteral("document.getElementById('a').textContent")).toString(),
+             QString::fromUtf8("100 µg"));
+    QCOMPARE(Eval(view, QStringLiteral("document.getElementById('b').textContent")).toString(),
+             QString::fromUtf8("€ 5"));
+    // Lines end in CR LF, which the page reads as line breaks.
+    QCOMPARE(Eval(view, QStringLiteral("document.getElementById('c').textContent")).toString(),
+             QStringLiteral("one\ntwo"));
+
+    // An empty list is an empty page.
+    QVERIFY(LoadAndWait(view, {}));
+    QCOMPARE(Eval(view, QStringLiteral("document.documentElement.outerHTML")).toString(),
+             QStringLiteral("<html><head></head><body></body></html>"));
+}
+
+void TestEmbeddedWB::scriptsShareGlobalsAndDropErrors() {
+    TEmbeddedWB view;
+    QSignalSpy console(&view, &TEmbeddedWB::ConsoleMessage);
+    QVERIFY(LoadAndWait(view, {"<html><body><p id=\"p\">page</p></body></html>"}));
+
+    view.RunScript("var shared = 20;", "javascript");
+    view.RunScript("document.getElementById('p').textContent = 'changed'; this is (not",
+                   "javascript");
+    view.RunScript("throw new Error('thrown');", "javascript");
+    view.RunScript("var result = shared + 1;", "JavaScript");
+    view.RunScript("window.text = 'a \xB5 \x80';", "javascript");
+    view.RunScript("window.vb = 1;", "vbscript");  // no such language here: not run
+    QCOMPARE(Eval(view, QStringLiteral("result")).toInt(), 21);
+    QCOMPARE(Eval(view, QStringLiteral("text")).toString(), QString::fromUtf8("a µ €"));
+    QCOMPARE(Eval(view, QStringLiteral("typeof vb")).toString(), QStringLiteral("undefined"));
+    // The script with a syntax error changed nothing, not even before the error.
+    QCOMPARE(BodyText(view), QStringLiteral("page\n"));
+    // Its errors reached the console, which the view keeps to itself but lets one watch.
+    QVERIFY(QTest::qWaitFor([&] { return console.count() >= 2; }, kWaitMs));
+    QStringList messages;
+    for (const auto& args : console)
+        messages << args.at(1).toString();
+    QVERIFY2(messages.join('|').contains(QStringLiteral("SyntaxError")),
+             qPrintable(messages.join('|')));
+    QVERIFY2(messages.join('|').contains(QStringLiteral("thrown")), qPrintable(messages.join('|')));
+}
+
+void TestEmbeddedWB::pageCodeListIsShownByItsForm() {
+    TEmbeddedWB view;
+    QSignalSpy complete(&view, &TEmbeddedWB::OnDocumentComplete);
+
+    // One line of page text (like the placeholder page) is loaded as text.
+    view.HTMLCode().Add("<html><body>placeholder</body></html>");
+    QVERIFY(complete.wait(kWaitMs));
+    QCOMPARE(BodyText(view), QStringLiteral("placeholder\n"));
+
+    // One line that is an address is navigated to.
+    complete.clear();
+    view.HTMLCode().SetText({"about:blank"});
+    QVERIFY(complete.wait(kWaitMs));
+    QCOMPARE(complete.at(0).at(1).toUrl(), QUrl(QStringLiteral("about:blank")));
+
+    // Two lines are page text, even when the first looks like an address.
+    complete.clear();
+    view.HTMLCode().SetText({"http://127.0.0.1:9/", "<b>second</b>"});
+    QVERIFY(complete.wait(kWaitMs));
+    QCOMPARE(complete.at(0).at(1).toUrl(), ProgramFolderUrl());
+    QCOMPARE(BodyText(view), QStringLiteral("http://127.0.0.1:9/\nsecond\n"));
+
+    // A blank line does nothing.
+    complete.clear();
+    view.HTMLCode().SetText({"   "});
+    QCOMPARE(BodyText(view), QStringLiteral("http://127.0.0.1:9/\nsecond\n"));
+    QCOMPARE(complete.count(), 0);
+
+    // A line that names a folder shows the folder.
+    QTemporaryDir folder(QDir::current().filePath(QStringLiteral("fileXXXXXX")));
+    QVERIFY(folder.isValid());
+    const QString name = QDir::current().relativeFilePath(folder.path());
+    QVERIFY(name.startsWith(QLatin1String("file")));
+    view.HTMLCode().SetText({name.toStdString()});
+    QVERIFY(complete.wait(kWaitMs));
+    QCOMPARE(complete.at(0).at(1).toUrl().toLocalFile(), folder.path() + QLatin1Char('/'));
+}
+
+void TestEmbeddedWB::styleSheetsAndImagesByPathAndByName() {
+    QTemporaryDir folder;
+    const QString css = folder.filePath(QStringLiteral("basic.css"));
+    QVERIFY(WriteFile(css, "body { color: rgb(1, 2, 3); }"));
+    const QString picture = folder.filePath(QStringLiteral("dot.png"));
+    QImage image(7, 5, QImage::Format_RGB32);
+    image.fill(Qt::red);
+    QVERIFY(image.save(picture));
+    const FileBesideProgram beside(QStringLiteral("tst-htmlview-beside.css"),
+                                   "p { background-color: rgb(4, 5, 6); }");
+    QVERIFY(beside.written);
+
+    TEmbeddedWB view;
+    QVERIFY(LoadAndWait(
+        view,
+        {"<html><head><link rel=\"stylesheet\" href=\"" + css.toStdString() + "\">",
+         "<link rel=\"stylesheet\" href=\"tst-htmlview-beside.css\"></head>",
+         "<body><p>text</p><img id=\"i\" src=\"" + picture.toStdString() + "\"></body></html>"}));
+    QCOMPARE(Eval(view, QStringLiteral("getComputedStyle(document.body).color")).toString(),
+             QStringLiteral("rgb(1, 2, 3)"));
+    QCOMPARE(
+        Eval(view, QStringLiteral("getComputedStyle(document.querySelector('p')).backgroundColor"))
+            .toString(),
+        QStringLiteral("rgb(4, 5, 6)"));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        Eval(view, QStringLiteral("document.getElementById('i').naturalWidth")).toInt(), 7,
+        kWaitMs);
+    QCOMPARE(Eval(view, QStringLiteral("location.href")).toString(), ProgramFolderUrl().toString());
+}
+
+void TestEmbeddedWB::largePageIsShownLikeAnyOther() {
+    QTemporaryDir folder;
+    const QString css = folder.filePath(QStringLiteral("basic.css"));
+    QVERIFY(WriteFile(css, "body { color: rgb(1, 2, 3); }"));
+    const FileBesideProgram beside(QStringLiteral("tst-htmlview-beside-large.css"),
+                                   "p { background-color: rgb(4, 5, 6); }");
+    QVERIFY(beside.written);
+
+    std::vector<std::string> lines{
+        "<html><head><link rel=\"stylesheet\" href=\"" + css.toStdString() + "\">",
+        "<link rel=\"stylesheet\" href=\"tst-htmlview-beside-large.css\"></head><body>"};
+    std::size_t size = 0;
+    int rows = 0;
+    while (size < 5 * 1024 * 1024) {
+        lines.push_back("<p>Row " + std::to_string(++rows) +
+                        ": 100 \xB5g of something, and a line long enough to count.</p>");
+        size += lines.back().size() + 2;
+    }
+    lines.push_back("<div id=\"end\">last \x80</div></body></html>");
+
+    TEmbeddedWB view;
+    QSignalSpy complete(&view, &TEmbeddedWB::OnDocumentComplete);
+    QCOMPARE(view.LoadHtmlLines(lines), 0);
+    QCOMPARE(complete.count(), 0);
+    QVERIFY(complete.wait(kWaitMs));
+    const QUrl shown = complete.at(0).at(1).toUrl();
+    QVERIFY(shown.isLocalFile());
+    QCOMPARE(Eval(view, QStringLiteral("document.querySelectorAll('p').length")).toInt(), rows);
+    QCOMPARE(Eval(view, QStringLiteral("document.getElementById('end').textContent")).toString(),
+             QString::fromUtf8("last €"));
+    QCOMPARE(Eval(view, QStringLiteral("document.querySelector('p').textContent")).toString(),
+             QString::fromUtf8("Row 1: 100 µg of something, and a line long enough to count."));
+    QCOMPARE(Eval(view, QStringLiteral("getComputedStyle(document.body).color")).toString(),
+             QStringLiteral("rgb(1, 2, 3)"));
+    QCOMPARE(
+        Eval(view, QStringLiteral("getComputedStyle(document.querySelector('p')).backgroundColor"))
+            .toString(),
+        QStringLiteral("rgb(4, 5, 6)"));
+
+    // The next page replaces it, and its file goes.
+    QVERIFY(QFile::exists(shown.toLocalFile()));
+    QVERIFY(LoadAndWait(view, {"<html><body>small</body></html>"}));
+    QVERIFY(!QFile::exists(shown.toLocalFile()));
+}
+
+void TestEmbeddedWB::largePageThatCannotBeWrittenKeepsThePage() {
+    // No view lives here before this one, so its profile has no folder for large pages yet;
+    // it cannot make one where nobody can make folders, not even root.
+    const QByteArray tmp = qgetenv("TMPDIR");
+    qputenv("TMPDIR", "/proc");
+    TEmbeddedWB view;
+    QVERIFY(LoadAndWait(view, {"<html><body>kept</body></html>"}));
+    QSignalSpy complete(&view, &TEmbeddedWB::OnDocumentComplete);
+    const std::vector<std::string> large(30000, std::string(100, 'x'));
+    const int result = view.LoadHtmlLines(large);
+    if (tmp.isNull())
+        qunsetenv("TMPDIR");
+    else
+        qputenv("TMPDIR", tmp);
+    QCOMPARE(result, 1);
+    QCOMPARE(BodyText(view), QStringLiteral("kept\n"));
+    QCOMPARE(complete.count(), 0);
+}
+
+void TestEmbeddedWB::pagesNeverReachTheNetwork() {
+    TEmbeddedWB view;
+    QSignalSpy blocked(&view.RequestFilter(), &TRequestFilter::RequestBlocked);
+    QSignalSpy complete(&view, &TEmbeddedWB::OnDocumentComplete);
+
+    // An address on the web is not loaded; the load completes with the engine's error page.
+    const QUrl address(QStringLiteral("https://127.0.0.1:9/"));
+    view.Navigate(address.toString());
+    QVERIFY(complete.wait(kWaitMs));
+    QCOMPARE(complete.at(0).at(1).toUrl(), address);
+    QCOMPARE(blocked.count(), 1);
+    QCOMPARE(blocked.at(0).at(0).toUrl(), address);
+
+    // Nor is a picture on the web; one carried in the page is.
+    complete.clear();
+    const QUrl picture(QStringLiteral("http://127.0.0.1:9/picture.png"));
+    QVERIFY(LoadAndWait(
+        view, {"<html><body><img id=\"web\" src=\"" + picture.toString().toStdString() + "\">",
+               "<img id=\"data\" src=\"data:image/gif;base64,"
+               "R0lGODlhAQABAAAAACH5BAEKAAEALAAAAAABAAEAAAICTAEAOw==\"></body></html>"}));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        Eval(view, QStringLiteral("document.getElementById('data').naturalWidth")).toInt(), 1,
+        kWaitMs);
+    QCOMPARE(Eval(view, QStringLiteral("document.getElementById('web').naturalWidth")).toInt(), 0);
+    QVERIFY(!view.RequestFilter().BlockedUrls().contains(ProgramFolderUrl()));
+
+    QVERIFY_EXCEPTION_THROWN(view.Navigate(QString()), std::invalid_argument);
+}
+
+void TestEmbeddedWB::deadEngineProcessShowsThePageAgain() {
+    TEmbeddedWB view;
+    view.resize(300, 200);
+    view.show();
+    QVERIFY(LoadAndWait(view, {"<html><body>survivor</body></html>"}));
+    view.RunScript("window.mark = 1;", "javascript");
+    QCOMPARE(Eval(view, QStringLiteral("window.mark")).toInt(), 1);
+
+    QSignalSpy complete(&view, &TEmbeddedWB::OnDocumentComplete);
+    const qint64 pid = view.page()->renderProcessPid();
+    QVERIFY(pid > 0);
+    QCOMPARE(::kill(static_cast<pid_t>(pid), SIGKILL), 0);
+    QVERIFY(complete.wait(kWaitMs));
+    QCOMPARE(complete.count(), 1);
+    QVERIFY(view.page()->renderProcessPid() != pid);
+    QCOMPARE(BodyText(view), QStringLiteral("survivor\n"));
+    QCOMPARE(Eval(view, QStringLiteral("typeof window.mark")).toString(),
+             QStringLiteral("undefined"));
+
+    // The engine's new render widget reports presses as the old one did.
+    QSignalSpy clicks(&view, &TEmbeddedWB::OnClick);
+    QTRY_VERIFY_WITH_TIMEOUT(view.focusProxy() != nullptr, kWaitMs);
+    QTest::mousePress(view.focusProxy(), Qt::LeftButton, {}, QPoint(20, 20));
+    QVERIFY(clicks.wait(kWaitMs));
+}
+
+HTMLVIEW_TEST_MAIN(TestEmbeddedWB)
+#include "tst_embedded_wb.moc"

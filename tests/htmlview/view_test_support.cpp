@@ -1,0 +1,25 @@
+#include "view_test_support.h"
+
+#include <QSignalSpy>
+#include <QWebEnginePage>
+#include <memory>
+
+QVariant Eval(TEmbeddedWB& view, const QString& expression) {
+    struct Answer {
+        bool done = false;
+        QVariant value;
+    };
+    auto answer = std::make_shared<Answer>();
+    view.page()->runJavaScript(expression, [answer](const QVariant& v) {
+        answer->value = v;
+        answer->done = true;
+    });
+    if (!QTest::qWaitFor([&] { return answer->done; }, kWaitMs))
+        return QStringLiteral("<no answer>");
+    return answer->value;
+}
+
+bool LoadAndWait(TEmbeddedWB& view, const std::vector<std::string>& lines) {
+    QSignalSpy complete(&view, &TEmbeddedWB::OnDocumentComplete);
+    return view.LoadHtmlLines(lines) == 0 && complete.wait(kWaitMs);
+}
