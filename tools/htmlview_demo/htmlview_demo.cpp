@@ -35,7 +35,7 @@ const char* const kChartScript =
     "  g.fillText(rows[i].cells[0].textContent, 20 + i * 90, c.height - 4);"
     " }"
     " var p = document.createElement('p'); p.id = 'drawn';"
-    " p.textContent = 'Chart drawn by a script: ' + rows.length + ' bars, 100 \\u00b5g scale.';"
+    " p.textContent = 'Chart drawn by a script from the ' + rows.length + ' rows of the table.';"
     " document.body.appendChild(p);"
     "})();";
 
@@ -76,8 +76,8 @@ int main(int argc, char** argv) {
         "<table id=\"amounts\"><tr><th>Nutrient</th><th>Amount</th></tr>",
         "<tr class=\"v\"><td>Water</td><td>91.41</td></tr>",
         "<tr class=\"v\"><td>Sugars</td><td>48.9</td></tr>",
-        "<tr class=\"v\"><td>Vitamin K</td><td>\xB5"
-        "g 13</td></tr></table>",
+        // 0xB5 is the micro sign in the program's code page.
+        "<tr class=\"v\"><td>Vitamin K (\xB5g)</td><td>13</td></tr></table>",
         "<canvas id=\"chart\" width=\"300\" height=\"170\"></canvas>",
         "</body></html>",
     });
