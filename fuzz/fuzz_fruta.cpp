@@ -2,8 +2,10 @@
 // fields raises EListError with its field count and leaves the set empty; any other gives a record
 // whose amounts are all positive numbers and whose report page and comparison page have their
 // fixed number of lines.
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -51,9 +53,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     FUZZ_CHECK(set.Contains(fruit->DisplayName()));
 
     const auto milligrams = fruit->ConvertMicrogramEntries();
-    for (const std::string& text : milligrams) {
-        const auto amount = ParseNumber(text);
-        FUZZ_CHECK(amount && *amount > 0);
+    for (std::size_t i = 0; i < milligrams.size(); ++i) {
+        // A thousandth of the microgram amount, to 15 digits; only amounts at the bottom of the
+        // range of double may underflow to "0".
+        const auto micrograms = ParseNumber(fruit->DisplayEntries[kMicrogramPositions[i]].value);
+        const auto amount = ParseNumber(milligrams[i]);
+        FUZZ_CHECK(micrograms && amount && *amount >= 0);
+        if (*micrograms >= 1000 * std::numeric_limits<double>::min()) {
+            FUZZ_CHECK(std::fabs(*amount * 1000 - *micrograms) <= *micrograms * 1e-14);
+        }
     }
     FUZZ_CHECK(fruit->ConvertMicrogramEntries() == milligrams);
 
