@@ -1,0 +1,175 @@
+// Runs the program as its entry point does (web engine set-up, application object, main window,
+// about box, main window shown), then adds nine fruits with the real button, and prints
+// milestones and memory on standard output for quorvel-bench.
+#include <unistd.h>
+
+#include <QEventLoop>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QStringList>
+#include <QStyle>
+#include <QTimer>
+#include <QVariant>
+#include <QWebEnginePage>
+#include <cstdio>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/about.h"
+#include "app/application.h"
+#include "app/form1.h"
+#include "bench/program/bench_clock.h"
+#include "bench/program/chart_watch.h"
+#include "bench/program/process_memory.h"
+#include "data/fruit_table.h"
+#include "data/fruta.h"
+#include "htmlview/embedded_wb.h"
+#include "htmlview/web_engine_setup.h"
+#include "reports/chart_runner.h"
+#include "reports/read_app_file.h"
+
+namespace {
+
+constexpr int kTimeoutMs = 120000;
+
+// As the program shows its main window.
+void ShowCentred(QWidget& window) {
+    if (const QScreen* screen = window.screen()) {
+        window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
+                                               screen->availableGeometry()));
+    }
+    window.show();
+}
+
+// Runs the event loop until the condition holds; false when it did not within the time.
+bool RunUntil(const std::function<bool()>& condition) {
+    QEventLoop loop;
+    QTimer poll;
+    poll.setInterval(1);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (condition()) {
+            loop.quit();
+        }
+    });
+    QTimer::singleShot(kTimeoutMs, &loop, &QEventLoop::quit);
+    poll.start();
+    if (!condition()) {
+        loop.exec();
+    }
+    return condition();
+}
+
+[[noreturn]] void Fail(const char* what) {
+    std::fprintf(stderr, "quorvel-bench-app: %s did not happen in time\n", what);
+    std::fflush(stderr);
+    _exit(3);
+}
+
+// Where a report page's time goes once loaded: each chart script's read and run, measured in a
+// view of the probe's own on a fresh single-fruit page (the page's clock, so only the run).
+void TimeChartScripts() {
+    TEmbeddedWB view;
+    view.resize(760, 600);
+    view.show();
+    std::vector<std::string> table;
+    LoadFruitTable(table);
+    std::vector<std::string> page;
+    TFruta(table.at(0)).WriteReport(page);
+    bool loaded = false;
+    QObject::connect(&view, &TEmbeddedWB::OnDocumentComplete, [&] { loaded = true; });
+    view.LoadHtmlLines(page);
+    if (!RunUntil([&] { return loaded; })) {
+        Fail("the timing page");
+    }
+    view.RunScript("window.qvTimes = [];", "javascript");
+    for (const char* file : kReportChartFiles) {
+        const double before = SinceStart();
+        const std::string text = ReadAppFile(file);
+        Report(QStringLiteral("script.read.%1").arg(QLatin1String(file)), SinceStart() - before);
+        view.RunScript("window.qvT0 = performance.now();", "javascript");
+        view.RunScript(text, "javascript");
+        view.RunScript("window.qvTimes.push(performance.now() - window.qvT0);", "javascript");
+    }
+    QString times;
+    view.page()->runJavaScript(QStringLiteral("window.qvTimes.join(' ')"),
+                               [&](const QVariant& value) { times = value.toString(); });
+    if (!RunUntil([&] { return !times.isEmpty(); })) {
+        Fail("the script times");
+    }
+    const QStringList each = times.split(QLatin1Char(' '));
+    for (std::size_t i = 0; i < kReportChartFiles.size(); ++i) {
+        Report(QStringLiteral("script.run.%1").arg(QLatin1String(kReportChartFiles[i])),
+               each.value(static_cast<int>(i)).toDouble());
+    }
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    Report(QStringLiteral("mark.main"), SinceStart());
+    PrepareWebEngine();
+    TApplication application(argc, argv);
+    Report(QStringLiteral("mark.application"), SinceStart());
+    auto form1 = std::make_unique<TForm1>();
+    Report(QStringLiteral("mark.form1"), SinceStart());
+    auto about = std::make_unique<TAbout>();
+    form1->SetAbout(about.get());
+    Report(QStringLiteral("mark.about"), SinceStart());
+
+    ChartWatch report(form1->wb);
+    ChartWatch comparison(form1->wb2);
+    bool likePageDone = false;
+    QObject::connect(about->wb3, &TEmbeddedWB::OnDocumentComplete, [&] { likePageDone = true; });
+    report.Expect(QStringLiteral("0"));
+    ShowCentred(*form1);
+    Report(QStringLiteral("mark.shown"), SinceStart());
+
+    // 1. Start until the placeholder page has its chart scripts run.
+    if (!RunUntil([&] { return report.Done(); })) {
+        Fail("the placeholder page's charts");
+    }
+    Report(QStringLiteral("mark.placeholder.loadFinished"), report.LoadFinishedAt());
+    Report(QStringLiteral("mark.placeholder.handled"), report.CompletedAt());
+    Report(QStringLiteral("start"), report.DoneAt());
+    if (!RunUntil([&] { return likePageDone; })) {
+        Fail("the like page");
+    }
+    Report(QStringLiteral("mark.likepage"), SinceStart());
+    std::printf("# helpers at start: %s\n", qPrintable(HelperKinds(getpid())));
+    Report(QStringLiteral("memory.start"), TreePssMiB(getpid()));
+
+    // 2. "Add to comparison >>" until the single-fruit page shows its charts; then the next
+    // fruits, each waited for, and the ninth until the comparison page shows its ten.
+    for (int row = 0; row < 9; ++row) {
+        form1->listafrutas->setCurrentRow(row * 7);
+        report.Expect(QStringLiteral("5"));
+        if (row >= 1) {
+            comparison.Expect(QStringLiteral("10"));
+        }
+        const double pressed = SinceStart();
+        form1->Button4->click();
+        if (!RunUntil([&] { return report.Done() && (row == 0 || comparison.Done()); })) {
+            Fail("a fruit's charts");
+        }
+        if (row == 0) {
+            Report(QStringLiteral("add.loadFinished"), report.LoadFinishedAt() - pressed);
+            Report(QStringLiteral("add.handled"), report.CompletedAt() - pressed);
+            Report(QStringLiteral("add"), report.DoneAt() - pressed);
+        } else if (row == 8) {
+            Report(QStringLiteral("ninth.loadFinished"), comparison.LoadFinishedAt() - pressed);
+            Report(QStringLiteral("ninth.handled"), comparison.CompletedAt() - pressed);
+            Report(QStringLiteral("ninth"), comparison.DoneAt() - pressed);
+            Report(QStringLiteral("ninth.single"), report.DoneAt() - pressed);
+        }
+    }
+    std::printf("# helpers with nine fruits: %s\n", qPrintable(HelperKinds(getpid())));
+    Report(QStringLiteral("memory.nine"), TreePssMiB(getpid()));
+
+    TimeChartScripts();
+    about.reset();
+    form1.reset();
+    return 0;
+}

@@ -1,0 +1,54 @@
+#include "bench/program/bench_clock.h"
+
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QFile>
+#include <QStringList>
+#include <cstdio>
+#include <ctime>
+
+namespace {
+
+double MonotonicMs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+double BootTimeMs() {
+    timespec now{};
+    clock_gettime(CLOCK_BOOTTIME, &now);
+    return static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1e6;
+}
+
+// The process's start as a point on the monotonic clock.
+double StartOnMonotonicClock() {
+    bool ok = false;
+    const double passed = qEnvironmentVariable("QUORVEL_BENCH_T0").toDouble(&ok);
+    if (ok) {
+        return passed / 1e6;
+    }
+    QFile stat(QStringLiteral("/proc/self/stat"));
+    if (!stat.open(QIODevice::ReadOnly)) {
+        return MonotonicMs();
+    }
+    // Field 22, after the command name in parentheses (which may hold blanks).
+    const QByteArray text = stat.readAll();
+    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
+    const double ticks = fields.value(19).toDouble();
+    const double startedAgoMs = BootTimeMs() - ticks * 1000.0 / sysconf(_SC_CLK_TCK);
+    return MonotonicMs() - startedAgoMs;
+}
+
+}  // namespace
+
+double SinceStart() {
+    static const double start = StartOnMonotonicClock();
+    return MonotonicMs() - start;
+}
+
+void Report(const QString& name, double value) {
+    std::printf("%s %.1f\n", qPrintable(name), value);
+    std::fflush(stdout);
+}

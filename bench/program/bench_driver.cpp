@@ -1,0 +1,150 @@
+// quorvel-bench: starts the program probe and the floor probe beside it several times each
+// (alternating, so both see the same machine), and prints for every figure the median and the
+// range over the runs, the floor's, and their ratio against the goal.
+//
+//   quorvel-bench [--runs N] [--app-env NAME=VALUE]...
+//
+// --app-env sets a variable for the program probe only (to try, say, engine flags).
+#include <QCoreApplication>
+#include <QDir>
+#include <QMap>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QStringList>
+#include <algorithm>
+#include <cstdio>
+#include <ctime>
+#include <vector>
+
+namespace {
+
+using Figures = QMap<QString, std::vector<double>>;
+
+QString MonotonicNs() {
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return QString::number(static_cast<qint64>(now.tv_sec) * 1000000000LL + now.tv_nsec);
+}
+
+// Runs one probe and adds its "name value" lines to the figures; '#' lines are shown as they come.
+bool RunProbe(const QString& program, const QProcessEnvironment& environment, Figures& figures) {
+    QProcess probe;
+    QProcessEnvironment env = environment;
+    env.insert(QStringLiteral("QUORVEL_BENCH_T0"), MonotonicNs());
+    probe.setProcessEnvironment(env);
+    probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    probe.start(program, {});
+    if (!probe.waitForFinished(300000) || probe.exitStatus() != QProcess::NormalExit ||
+        probe.exitCode() != 0) {
+        std::fprintf(stderr, "quorvel-bench: %s failed (exit %d)\n", qPrintable(program),
+                     probe.exitCode());
+        probe.kill();
+        probe.waitForFinished();
+        return false;
+    }
+    const QList<QByteArray> lines = probe.readAllStandardOutput().split('\n');
+    for (const QByteArray& line : lines) {
+        if (line.startsWith('#')) {
+            std::printf("   %s\n", line.constData());
+            continue;
+        }
+        const QList<QByteArray> parts = line.trimmed().split(' ');
+        bool ok = false;
+        const double value = parts.value(1).toDouble(&ok);
+        if (parts.size() == 2 && ok) {
+            figures[QString::fromLatin1(parts.at(0))].push_back(value);
+        }
+    }
+    return true;
+}
+
+double Median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const std::size_t n = values.size();
+    return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
+}
+
+QString Spread(const std::vector<double>& values, const char* unit) {
+    if (values.empty()) {
+        return QStringLiteral("(none)");
+    }
+    const auto [low, high] = std::minmax_element(values.begin(), values.end());
+    return QStringLiteral("%1 %2 [%3-%4]")
+        .arg(Median(values), 0, 'f', 0)
+        .arg(QLatin1String(unit))
+        .arg(*low, 0, 'f', 0)
+        .arg(*high, 0, 'f', 0);
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+    QCoreApplication application(argc, argv);
+    int runs = 5;
+    QProcessEnvironment common = QProcessEnvironment::systemEnvironment();
+    if (!common.contains(QStringLiteral("QT_QPA_PLATFORM"))) {
+        common.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    }
+    QProcessEnvironment appEnv = common;
+    const QStringList args = QCoreApplication::arguments();
+    for (int i = 1; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--runs") && i + 1 < args.size()) {
+            runs = std::max(1, args.at(++i).toInt());
+        } else if (args.at(i) == QLatin1String("--app-env") && i + 1 < args.size()) {
+            const QString setting = args.at(++i);
+            const int equals = setting.indexOf(QLatin1Char('='));
+            appEnv.insert(setting.left(equals), setting.mid(equals + 1));
+        } else {
+            std::fprintf(stderr, "usage: quorvel-bench [--runs N] [--app-env NAME=VALUE]...\n");
+            return 2;
+        }
+    }
+    const QString folder = QCoreApplication::applicationDirPath() + QLatin1Char('/');
+    Figures program;
+    Figures floor;
+    for (int run = 1; run <= runs; ++run) {
+        std::printf("run %d of %d\n", run, runs);
+        std::fflush(stdout);
+        if (!RunProbe(folder + QStringLiteral("quorvel-bench-app"), appEnv, program) ||
+            !RunProbe(folder + QStringLiteral("quorvel-bench-floor"), common, floor)) {
+            return 1;
+        }
+    }
+
+    struct Row {
+        const char* label;
+        const char* figure;
+        const char* floorFigure;
+        const char* unit;
+        double goal;
+    };
+    const Row rows[] = {
+        {"1 start to placeholder charts", "start", "start", "ms", 1.3},
+        {"2 add to single-fruit charts", "add", "add", "ms", 2.0},
+        {"3 ninth fruit to comparison charts", "ninth", "ninth", "ms", 2.0},
+        {"4a memory at start (PSS)", "memory.start", "memory.start", "MiB", 0},
+        {"4b memory with nine fruits (PSS)", "memory.nine", "memory.start", "MiB", 1.2},
+    };
+    std::printf("\n%-36s %-24s %-24s %-7s %s\n", "figure (median [range])", "program", "floor",
+                "ratio", "goal");
+    for (const Row& row : rows) {
+        const auto& mine = program.value(QString::fromLatin1(row.figure));
+        const auto& base = floor.value(QString::fromLatin1(row.floorFigure));
+        const double ratio = mine.empty() || base.empty() ? 0 : Median(mine) / Median(base);
+        const QString goal = row.goal > 0 ? QStringLiteral("<= %1x %2")
+                                                .arg(row.goal, 0, 'f', 1)
+                                                .arg(ratio <= row.goal ? QStringLiteral("met")
+                                                                       : QStringLiteral("MISSED"))
+                                          : QStringLiteral("-");
+        std::printf("%-36s %-24s %-24s %-7s %s\n", row.label, qPrintable(Spread(mine, row.unit)),
+                    qPrintable(Spread(base, row.unit)),
+                    qPrintable(QStringLiteral("%1x").arg(ratio, 0, 'f', 2)), qPrintable(goal));
+    }
+    std::printf("\nwhere the program's time goes (median [range], ms):\n");
+    for (auto it = program.cbegin(); it != program.cend(); ++it) {
+        if (it.key().contains(QLatin1Char('.')) && !it.key().startsWith(QLatin1String("memory"))) {
+            std::printf("  %-32s %s\n", qPrintable(it.key()), qPrintable(Spread(it.value(), "")));
+        }
+    }
+    return 0;
+}
