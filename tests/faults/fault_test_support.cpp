@@ -1,0 +1,197 @@
+#include "fault_test_support.h"
+
+#include <QApplication>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+#include <QVariant>
+#include <QWebEnginePage>
+#include <QWebEngineView>
+#include <cstdint>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "app/about.h"
+#include "app/form1.h"
+#include "data/app_folder.h"
+
+const char* const kScriptFiles[6] = {"jq.dat",  "enh.dat", "exc.dat",
+                                     "vis.dat", "exa.dat", "exacomp.dat"};
+const char* const kStyleSheets[3] = {"basic.css", "visualize.css", "visualize-light.css"};
+const char* const kLikePage = "quorvel.html";
+
+namespace {
+
+std::string ReadWhole(const std::string& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+// The file as the build placed it beside the program.
+std::string Original(const std::string& name) {
+    return ReadWhole(std::string(QUORVEL_INSTALLED_FILES) + name);
+}
+
+bool IsScript(const std::string& name) {
+    return name.size() > 4 && name.compare(name.size() - 4, 4, ".dat") == 0;
+}
+
+// The same file grown to 10 MB by a comment of its own language, so it still works.
+std::string Large(const std::string& name) {
+    const std::size_t size = 10 * 1024 * 1024;
+    std::string text = Original(name);
+    const bool html = name == kLikePage;
+    text += html ? "\n<!-- " : "\n/* ";
+    text.append(size - text.size() - 4, 'x');
+    text += html ? " -->" : " */\n";
+    return text;
+}
+
+// 64 KiB of bytes of every value, NUL and the code page's high half among them.
+std::string Garbage() {
+    std::string bytes(64 * 1024, '\0');
+    std::uint32_t state = 12345;
+    for (char& byte : bytes) {
+        state = state * 1664525u + 1013904223u;
+        byte = static_cast<char>(state >> 24);
+    }
+    return bytes;
+}
+
+}  // namespace
+
+std::vector<std::pair<QString, FaultTestFactory>>& RegisteredFaultTests() {
+    static std::vector<std::pair<QString, FaultTestFactory>> tests;
+    return tests;
+}
+
+AppWindows::AppWindows() {
+    form = std::make_unique<TForm1>();
+    about = std::make_unique<TAbout>();
+    form->SetAbout(about.get());
+}
+
+AppWindows::~AppWindows() {
+    about.reset();
+    form.reset();
+}
+
+std::string AppFilePath(const std::string& name) {
+    return AppFolder() + name;
+}
+
+void WriteAppFile(const std::string& name, const std::string& content) {
+    std::filesystem::remove_all(AppFilePath(name));
+    std::ofstream file(AppFilePath(name), std::ios::binary | std::ios::trunc);
+    file << content;
+}
+
+void RestoreAppFiles() {
+    for (const char* name : kScriptFiles) {
+        WriteAppFile(name, Original(name));
+    }
+    for (const char* name : kStyleSheets) {
+        WriteAppFile(name, Original(name));
+    }
+    WriteAppFile(kLikePage, Original(kLikePage));
+}
+
+const char* FaultName(Fault fault) {
+    switch (fault) {
+        case Fault::Missing:
+            return "missing";
+        case Fault::Empty:
+            return "empty";
+        case Fault::Directory:
+            return "directory";
+        case Fault::ByteOrderMark:
+            return "byte-order mark";
+        case Fault::Large:
+            return "10 MB";
+        case Fault::Garbage:
+            return "garbage";
+        case Fault::Throws:
+            return "throws";
+    }
+    return "?";
+}
+
+void BreakAppFile(const std::string& name, Fault fault) {
+    const std::string path = AppFilePath(name);
+    switch (fault) {
+        case Fault::Missing:
+            std::filesystem::remove_all(path);
+            break;
+        case Fault::Empty:
+            WriteAppFile(name, "");
+            break;
+        case Fault::Directory:
+            std::filesystem::remove_all(path);
+            std::filesystem::create_directory(path);
+            break;
+        case Fault::ByteOrderMark:
+            WriteAppFile(name, "\xEF\xBB\xBF" + Original(name));
+            break;
+        case Fault::Large:
+            WriteAppFile(name, Large(name));
+            break;
+        case Fault::Garbage:
+            WriteAppFile(name, Garbage());
+            break;
+        case Fault::Throws:
+            if (IsScript(name)) {
+                WriteAppFile(name, "throw new Error(\"broken on purpose\");\n");
+            } else {
+                WriteAppFile(name,
+                             "<html><body><script>throw new Error(\"broken on purpose\");"
+                             "</script>" +
+                                 Original(name) + "</body></html>");
+            }
+            break;
+    }
+}
+
+QString PageValue(QWebEngineView* view, const QString& script) {
+    struct Answer {
+        bool done = false;
+        QString text;
+    };
+    auto answer = std::make_shared<Answer>();
+    view->page()->runJavaScript(script, [answer](const QVariant& value) {
+        answer->text = value.isNull() ? QString() : value.toString();
+        answer->done = true;
+    });
+    if (!QTest::qWaitFor([answer] { return answer->done; }, 60000)) {
+        return QStringLiteral("(no answer from the page)");
+    }
+    return answer->text;
+}
+
+QString Charts(QWebEngineView* view) {
+    return PageValue(view, QStringLiteral("document.documentElement.dataset.charts || ''"));
+}
+
+void AddFruit(TForm1& form, int row) {
+    form.listafrutas->setCurrentRow(row);
+    form.Button4->click();
+}
+
+ModalWatcher::ModalWatcher() {
+    timer_.setInterval(10);
+    connect(&timer_, &QTimer::timeout, this, &ModalWatcher::Poll);
+    timer_.start();
+}
+
+void ModalWatcher::Poll() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+        boxes.push_back({box->windowTitle(), box->text()});
+        box->buttons().value(0)->click();
+    } else if (auto* about = qobject_cast<TAbout*>(modal)) {
+        ++aboutShown;
+        about->Button1->click();
+    }
+}

@@ -1,0 +1,113 @@
+// Many rounds of comparing nine fruits and removing them again leave no record behind and do not
+// make the program grow: the full thousand rounds through the comparison set, whose heap use is
+// measured directly, and 150 rounds through the real window (the pages need not finish between
+// clicks, but the window must agree with itself after every round; a round there takes about
+// two thirds of a second, so a thousand would not fit the suite's time).
+#include <malloc.h>
+#include <unistd.h>
+
+#include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <stdexcept>
+
+#include "app/form1.h"
+#include "compare/comparison_set.h"
+#include "data/fruit_table.h"
+#include "fault_test_support.h"
+#include "htmlview/embedded_wb.h"
+
+namespace {
+
+constexpr int kWait = 60000;
+const int kRows[9] = {0, 11, 22, 33, 44, 55, 66, 77, 88};
+// The window's rounds: the engine's history of pages is full long before the first count.
+constexpr int kBaseRound = 50;
+
+double ResidentMiB() {
+    QFile statm(QStringLiteral("/proc/self/statm"));
+    if (!statm.open(QIODevice::ReadOnly)) {
+        return 0;
+    }
+    const double pages = statm.readAll().split(' ').value(1).toDouble();
+    return pages * static_cast<double>(sysconf(_SC_PAGESIZE)) / (1024.0 * 1024.0);
+}
+
+}  // namespace
+
+class TestCycles : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { RestoreAppFiles(); }
+
+    void thousandRoundsThroughTheComparisonSet() {
+        std::vector<std::string> lines;
+        LoadFruitTable(lines);
+        ComparisonSet set;
+        std::size_t heapAfter100 = 0;
+        for (int round = 1; round <= 1000; ++round) {
+            for (const int row : kRows) {
+                set.Append(lines.at(static_cast<std::size_t>(row)));
+            }
+            // The refused tenth and the refused duplicate leave nothing behind either.
+            QVERIFY_THROWS_EXCEPTION(std::logic_error, set.Append(lines.at(5)));
+            const std::vector<std::string> names = set.DisplayNames();
+            QCOMPARE(names.size(), std::size_t{9});
+            for (const std::string& name : names) {
+                QVERIFY(set.Remove(name));
+            }
+            QCOMPARE(set.Count(), std::size_t{0});
+            QVERIFY(set.Fruits().empty());
+            if (round == 100) {
+                heapAfter100 = mallinfo2().uordblks;
+            }
+        }
+        // Nine records are kilobytes each: nine hundred rounds of one leaked record show.
+        const std::size_t heapAfter1000 = mallinfo2().uordblks;
+        QVERIFY2(heapAfter1000 <= heapAfter100 + 64 * 1024,
+                 qPrintable(QStringLiteral("heap grew from %1 to %2 bytes")
+                                .arg(heapAfter100)
+                                .arg(heapAfter1000)));
+    }
+
+    void roundsThroughTheWindow() {
+        AppWindows app;
+        TForm1& form = *app.form;
+        QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb), QStringLiteral("0"), kWait);
+        const int rounds = 150;
+        double residentAtBase = 0;
+        for (int round = 1; round <= rounds; ++round) {
+            for (const int row : kRows) {
+                AddFruit(form, row);
+                QCoreApplication::processEvents();
+            }
+            QCOMPARE(form.frutascombo->count(), 9);
+            QCOMPARE(form.PageControl1->indexOf(form.tab2), 1);
+            for (int i = 0; i < 9; ++i) {
+                form.Button5->click();
+                QCoreApplication::processEvents();
+            }
+            QCOMPARE(form.frutascombo->count(), 0);
+            QCOMPARE(form.PageControl1->count(), 1);
+            QVERIFY(form.pagecontrolhidden->indexOf(form.tab2) >= 0);
+            if (round == kBaseRound) {
+                residentAtBase = ResidentMiB();
+            }
+        }
+        // The views still work: the last report page shows its charts.
+        form.Button2->click();
+        QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb), QStringLiteral("5"), kWait);
+        const double residentAtEnd = ResidentMiB();
+        qInfo("resident memory after round %d: %.1f MiB, after round %d: %.1f MiB", kBaseRound,
+              residentAtBase, rounds, residentAtEnd);
+        QVERIFY2(
+            residentAtEnd <= residentAtBase + 40,
+            qPrintable(
+                QStringLiteral("grew from %1 to %2 MiB").arg(residentAtBase).arg(residentAtEnd)));
+    }
+};
+
+QUORVEL_REGISTER_FAULT_TEST(TestCycles);
+#include "test_cycles.moc"

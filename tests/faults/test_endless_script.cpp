@@ -1,0 +1,58 @@
+// A chart script that never ends runs in the page's own process: the main window goes on
+// answering the user while it spins.
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QTimer>
+#include <QToolButton>
+
+#include "app/about.h"
+#include "app/form1.h"
+#include "fault_test_support.h"
+#include "htmlview/embedded_wb.h"
+
+class TestEndlessScript : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanupTestCase() { RestoreAppFiles(); }
+
+    void windowAnswersWhileAScriptSpins() {
+        RestoreAppFiles();
+        WriteAppFile("vis.dat", "for (;;) {}\n");
+        ModalWatcher watcher;
+        AppWindows app;
+        TForm1& form = *app.form;
+        QSignalSpy reports(form.wb, &TEmbeddedWB::OnDocumentComplete);
+        QSignalSpy comparisons(form.wb2, &TEmbeddedWB::OnDocumentComplete);
+        // The placeholder page has finished and its scripts were handed over: vis.dat spins.
+        QTRY_COMPARE_WITH_TIMEOUT(reports.count(), 1, 60000);
+
+        // A round trip through the event loop.
+        bool fired = false;
+        QTimer::singleShot(0, this, [&fired] { fired = true; });
+        QTRY_VERIFY_WITH_TIMEOUT(fired, 60000);
+
+        // The user's actions take effect in the window.
+        form.listafrutas->setCurrentRow(7);
+        QCOMPARE(form.Label1->text(), form.listafrutas->item(7)->text());
+        AddFruit(form, 7);
+        AddFruit(form, 8);
+        QCOMPARE(form.frutascombo->count(), 2);
+        QCOMPARE(form.frutascombo->currentText(), form.listafrutas->item(8)->text());
+        QCOMPARE(form.PageControl1->count(), 2);
+        QCOMPARE(form.PageControl1->tabText(0),
+                 form.listafrutas->item(8)->text() + QStringLiteral(" Report"));
+        form.ToolButton1->click();
+        QCOMPARE(watcher.aboutShown, 1);
+        QCOMPARE(watcher.boxes.size(), std::size_t{0});
+        bool firedAgain = false;
+        QTimer::singleShot(0, this, [&firedAgain] { firedAgain = true; });
+        QTRY_VERIFY_WITH_TIMEOUT(firedAgain, 60000);
+    }
+};
+
+QUORVEL_REGISTER_FAULT_TEST(TestEndlessScript);
+#include "test_endless_script.moc"

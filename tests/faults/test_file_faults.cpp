@@ -1,0 +1,221 @@
+// The files beside the program, each broken in every way a user's disk can break it: missing,
+// empty, a folder in its place, a byte-order mark in front, 10 MB large, binary garbage, or (for
+// the scripts and the like page) a script that throws. The program goes on; a script it cannot
+// open gives exactly one error box per finished page that needed it, and the next page tries
+// again; everything else is silent.
+#include <QComboBox>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QToolButton>
+
+#include "app/about.h"
+#include "app/form1.h"
+#include "fault_test_support.h"
+#include "htmlview/embedded_wb.h"
+
+Q_DECLARE_METATYPE(Fault)
+
+namespace {
+
+constexpr int kWait = 60000;
+const QString kReportCharts = QStringLiteral("5");
+const QString kComparisonCharts = QStringLiteral("10");
+
+// Waits for one finished page in each view and for the chart scripts handed to them.
+void WaitForPages(QSignalSpy& reports, QSignalSpy& comparisons) {
+    QTRY_VERIFY_WITH_TIMEOUT(reports.count() >= 1 && comparisons.count() >= 1, kWait);
+}
+
+// Two fruits compared and both pages charted: the state every case starts from and ends in.
+void ComparingTwo(std::unique_ptr<AppWindows>& app) {
+    RestoreAppFiles();
+    app = std::make_unique<AppWindows>();
+    TForm1& form = *app->form;
+    AddFruit(form, 0);
+    AddFruit(form, 1);
+    QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb), kReportCharts, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb2), kComparisonCharts, kWait);
+}
+
+// Restores the files and removes the third fruit: both views show charted pages again.
+void RestoreAndRemoveThird(TForm1& form) {
+    RestoreAppFiles();
+    QSignalSpy reports(form.wb, &TEmbeddedWB::OnDocumentComplete);
+    QSignalSpy comparisons(form.wb2, &TEmbeddedWB::OnDocumentComplete);
+    form.Button5->click();
+    WaitForPages(reports, comparisons);
+    QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb), kReportCharts, kWait);
+    QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb2), kComparisonCharts, kWait);
+    QCOMPARE(form.frutascombo->count(), 2);
+}
+
+void AddFaultRows(const std::vector<const char*>& files, const std::vector<Fault>& faults) {
+    QTest::addColumn<QString>("file");
+    QTest::addColumn<Fault>("fault");
+    for (const char* file : files) {
+        for (const Fault fault : faults) {
+            QTest::addRow("%s %s", file, FaultName(fault)) << QString::fromLatin1(file) << fault;
+        }
+    }
+}
+
+const std::vector<Fault> kAllFaults = {Fault::Missing,       Fault::Empty, Fault::Directory,
+                                       Fault::ByteOrderMark, Fault::Large, Fault::Garbage,
+                                       Fault::Throws};
+
+}  // namespace
+
+class TestScriptFileFaults : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { ComparingTwo(app_); }
+    void cleanupTestCase() {
+        app_.reset();
+        RestoreAppFiles();
+    }
+
+    void brokenScript_data() { AddFaultRows({kScriptFiles, kScriptFiles + 6}, kAllFaults); }
+    void brokenScript() {
+        QFETCH(QString, file);
+        QFETCH(Fault, fault);
+        TForm1& form = *app_->form;
+        ModalWatcher watcher;
+        BreakAppFile(file.toStdString(), fault);
+        QSignalSpy reports(form.wb, &TEmbeddedWB::OnDocumentComplete);
+        QSignalSpy comparisons(form.wb2, &TEmbeddedWB::OnDocumentComplete);
+
+        AddFruit(form, 20);  // a third fruit: one new page in each view
+        WaitForPages(reports, comparisons);
+        // Queued behind the chart scripts: the answers come after every script has run.
+        const QString reportCharts = Charts(form.wb);
+        const QString comparisonCharts = Charts(form.wb2);
+        QCOMPARE(reports.count(), 1);
+        QCOMPARE(comparisons.count(), 1);
+        QCOMPARE(form.frutascombo->count(), 3);
+
+        const bool inReport = file != QLatin1String("exacomp.dat");
+        const bool inComparison = file != QLatin1String("exa.dat");
+        const bool last = file.startsWith(QLatin1String("exa"));
+        const bool cannotOpen = fault == Fault::Missing || fault == Fault::Directory;
+        const std::size_t pagesUsingIt = (inReport ? 1 : 0) + (inComparison ? 1 : 0);
+        QCOMPARE(watcher.boxes.size(), cannotOpen ? pagesUsingIt : 0);
+        const QString expected =
+            QStringLiteral("Cannot open file \"%1\". %2.")
+                .arg(QString::fromStdString(AppFilePath(file.toStdString())),
+                     fault == Fault::Missing ? QStringLiteral("No such file or directory")
+                                             : QStringLiteral("Is a directory"));
+        for (const auto& box : watcher.boxes) {
+            QCOMPARE(box.text, expected);
+            QCOMPARE(box.title, QStringLiteral("Quorvel"));
+        }
+
+        // A page that does not use the file is charted; in one that does, the last script runs
+        // unless the sequence stopped or the broken file is the last one; a large file works.
+        const auto check = [&](bool uses, const QString& charts, const QString& full) {
+            if (!uses || fault == Fault::Large) {
+                QCOMPARE(charts, full);
+            } else if (cannotOpen || last) {
+                QCOMPARE(charts, QString());
+            } else {
+                QVERIFY2(!charts.isEmpty(), "the scripts after a broken one did not run");
+            }
+        };
+        check(inReport, reportCharts, kReportCharts);
+        check(inComparison, comparisonCharts, kComparisonCharts);
+
+        // The next pages read the files afresh.
+        const std::size_t boxes = watcher.boxes.size();
+        RestoreAndRemoveThird(form);
+        QCOMPARE(watcher.boxes.size(), boxes);
+    }
+
+    // The placeholder page at start runs the report's scripts too: a missing first script gives
+    // one box before the user has done anything, and the window goes on.
+    void missingScriptAtStart() {
+        RestoreAppFiles();
+        BreakAppFile("jq.dat", Fault::Missing);
+        ModalWatcher watcher;
+        AppWindows app;
+        QSignalSpy reports(app.form->wb, &TEmbeddedWB::OnDocumentComplete);
+        QTRY_COMPARE_WITH_TIMEOUT(reports.count(), 1, kWait);
+        QCOMPARE(Charts(app.form->wb), QString());
+        QCOMPARE(watcher.boxes.size(), std::size_t{1});
+        QVERIFY(watcher.boxes.at(0).text.startsWith(
+            QStringLiteral("Cannot open file \"%1\".")
+                .arg(QString::fromStdString(AppFilePath("jq.dat")))));
+        RestoreAppFiles();
+        AddFruit(*app.form, 3);
+        QTRY_COMPARE_WITH_TIMEOUT(Charts(app.form->wb), kReportCharts, kWait);
+        QCOMPARE(watcher.boxes.size(), std::size_t{1});
+    }
+
+  private:
+    std::unique_ptr<AppWindows> app_;
+};
+
+// A style sheet is the engine's business: whatever it holds, no box, and the charts are drawn.
+class TestStyleSheetFaults : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { ComparingTwo(app_); }
+    void cleanupTestCase() {
+        app_.reset();
+        RestoreAppFiles();
+    }
+
+    void brokenStyleSheet_data() {
+        AddFaultRows({kStyleSheets, kStyleSheets + 3},
+                     {Fault::Missing, Fault::Empty, Fault::Directory, Fault::ByteOrderMark,
+                      Fault::Large, Fault::Garbage});
+    }
+    void brokenStyleSheet() {
+        QFETCH(QString, file);
+        QFETCH(Fault, fault);
+        TForm1& form = *app_->form;
+        ModalWatcher watcher;
+        BreakAppFile(file.toStdString(), fault);
+        QSignalSpy reports(form.wb, &TEmbeddedWB::OnDocumentComplete);
+        QSignalSpy comparisons(form.wb2, &TEmbeddedWB::OnDocumentComplete);
+        AddFruit(form, 30);
+        WaitForPages(reports, comparisons);
+        QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb), kReportCharts, kWait);
+        QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb2), kComparisonCharts, kWait);
+        QCOMPARE(watcher.boxes.size(), std::size_t{0});
+        RestoreAndRemoveThird(form);
+        QCOMPARE(watcher.boxes.size(), std::size_t{0});
+    }
+
+  private:
+    std::unique_ptr<AppWindows> app_;
+};
+
+// The about box's page: whatever it holds, the about box shows and closes, and no box appears.
+class TestLikePageFaults : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanupTestCase() { RestoreAppFiles(); }
+
+    void brokenLikePage_data() { AddFaultRows({kLikePage}, kAllFaults); }
+    void brokenLikePage() {
+        QFETCH(QString, file);
+        QFETCH(Fault, fault);
+        RestoreAppFiles();
+        BreakAppFile(file.toStdString(), fault);
+        ModalWatcher watcher;
+        AppWindows app;
+        QSignalSpy likePages(app.about->wb3, &TEmbeddedWB::OnDocumentComplete);
+        QTRY_VERIFY_WITH_TIMEOUT(likePages.count() >= 1, kWait);
+        app.form->ToolButton1->click();  // shown modally, dismissed by the watcher
+        QCOMPARE(watcher.aboutShown, 1);
+        QCOMPARE(PageValue(app.about->wb3, QStringLiteral("String(6 * 7)")), QStringLiteral("42"));
+        AddFruit(*app.form, 2);
+        QTRY_COMPARE_WITH_TIMEOUT(Charts(app.form->wb), kReportCharts, kWait);
+        QCOMPARE(watcher.boxes.size(), std::size_t{0});
+    }
+};
+
+QUORVEL_REGISTER_FAULT_TEST(TestScriptFileFaults);
+QUORVEL_REGISTER_FAULT_TEST(TestStyleSheetFaults);
+QUORVEL_REGISTER_FAULT_TEST(TestLikePageFaults);
+#include "test_file_faults.moc"

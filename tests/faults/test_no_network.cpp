@@ -1,0 +1,87 @@
+// A whole session (start, three fruits, the comparison tab, a removal, the about box, the exit)
+// asks for nothing but the program's own files and page texts: every request the views make is
+// recorded on the way to the program's request filter, which lets it through or blocks it.
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTest>
+#include <QToolButton>
+#include <QWebEnginePage>
+#include <QWebEngineProfile>
+#include <QWebEngineUrlRequestInterceptor>
+
+#include "app/about.h"
+#include "app/form1.h"
+#include "fault_test_support.h"
+#include "htmlview/embedded_wb.h"
+#include "htmlview/request_filter.h"
+
+namespace {
+
+constexpr int kWait = 60000;
+
+class RecordingInterceptor : public QWebEngineUrlRequestInterceptor {
+  public:
+    explicit RecordingInterceptor(TRequestFilter& next) : next_(next) {}
+    void interceptRequest(QWebEngineUrlRequestInfo& info) override {
+        urls.append(info.requestUrl());
+        next_.interceptRequest(info);
+    }
+    QList<QUrl> urls;
+
+  private:
+    TRequestFilter& next_;
+};
+
+}  // namespace
+
+class TestNoNetwork : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() { RestoreAppFiles(); }
+
+    void wholeSessionStaysOffTheNetwork() {
+        ModalWatcher watcher;
+        AppWindows app;
+        TForm1& form = *app.form;
+        TRequestFilter& filter = form.wb->RequestFilter();
+        QWebEngineProfile* profile = form.wb->page()->profile();
+        RecordingInterceptor recorder(filter);
+        profile->setUrlRequestInterceptor(&recorder);
+
+        QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb), QStringLiteral("0"), kWait);
+        for (const int row : {10, 20, 30}) {
+            AddFruit(form, row);
+        }
+        form.PageControl1->setCurrentWidget(form.tab2);
+        QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb), QStringLiteral("5"), kWait);
+        QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb2), QStringLiteral("10"), kWait);
+        QSignalSpy comparisons(form.wb2, &TEmbeddedWB::OnDocumentComplete);
+        form.Button5->click();
+        QTRY_VERIFY_WITH_TIMEOUT(comparisons.count() >= 1, kWait);
+        QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb2), QStringLiteral("10"), kWait);
+        form.ToolButton1->click();
+        form.close();
+        QCOMPARE(watcher.aboutShown, 2);
+        profile->setUrlRequestInterceptor(&filter);
+
+        // The recorder saw the pages' own requests: the style sheets of the report pages.
+        QStringList files;
+        for (const QUrl& url : recorder.urls) {
+            QVERIFY2(QStringList({"file", "data", "about", "qrc"}).contains(url.scheme()),
+                     qPrintable(url.toString()));
+            if (url.isLocalFile()) {
+                files << url.fileName();
+            }
+        }
+        for (const char* sheet : kStyleSheets) {
+            QVERIFY2(files.contains(QLatin1String(sheet)), sheet);
+        }
+        // Nothing was blocked either, from the first page on.
+        QCOMPARE(filter.BlockedUrls(), QList<QUrl>());
+        QCOMPARE(watcher.boxes.size(), std::size_t{0});
+    }
+};
+
+QUORVEL_REGISTER_FAULT_TEST(TestNoNetwork);
+#include "test_no_network.moc"
