@@ -2,6 +2,7 @@
 // the main window and then the about box created hidden, the main window shown at the centre of
 // the screen. At the end the about box goes first, then the main window, and every web view is
 // gone before the application object.
+#include <QGuiApplication>
 #include <QScreen>
 #include <QStyle>
 #include <memory>
@@ -26,6 +27,8 @@ void ShowCentred(QWidget& window) {
 int main(int argc, char* argv[]) {
     PrepareWebEngine();
     TApplication application(argc, argv);
+    // Wayland launchers and task bars match the window to the desktop entry by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
     auto form1 = std::make_unique<TForm1>();
     auto about = std::make_unique<TAbout>();
     form1->SetAbout(about.get());
