@@ -67,13 +67,18 @@ void TAbout::BuildControls() {
          TUserInterfaceOption::EnableThemes});
     wb3->SetDisableCtrlShortcuts(QStringLiteral("N"));
     wb3->setGeometry(370, 66, 100, 100);
+    wb3->setAccessibleName(QStringLiteral("Like page"));
+    wb3->setAccessibleDescription(QStringLiteral("Holds the like button"));
+    // The engine puts its own widget into the view once a page is under way; the keys pressed in
+    // the page reach that widget.
+    wb3->installEventFilter(this);
 
     GroupBox1 = new QGroupBox(QStringLiteral("The boring stuff:"), this);
     GroupBox1->setObjectName(QStringLiteral("GroupBox1"));
     GroupBox1->setGeometry(16, 176, 454, 145);
     Label3 =
         MakeLabel("Label3",
-                  QStringLiteral("Quorvel \u00A9 2024 The Quorvel Project. All rights reserved. "
+                  QStringLiteral("Quorvel \u00A9 2026 The Quorvel Project. All rights reserved. "
                                  "Provided as is, without warranty of any kind."),
                   GroupBox1, QRect(12, 21, 414, 26), true);
     Label4 = MakeLabel(
@@ -88,6 +93,8 @@ void TAbout::BuildControls() {
     blue.setColor(QPalette::WindowText, QColor(0, 0, 255));
     Label5->setPalette(blue);
     Label5->setCursor(Qt::PointingHandCursor);
+    Label5->setAccessibleName(ProductHost());
+    Label5->setAccessibleDescription(QStringLiteral("Opens the product web page in the browser"));
     Label6 = MakeLabel("Label6",
                        QStringLiteral("You can support the development of this tool by telling us "
                                       "you like it, linking to it on your blog or sending your "
@@ -99,8 +106,7 @@ void TAbout::BuildControls() {
     Button1->setObjectName(QStringLiteral("Button1"));
     Button1->setGeometry(170, 106, 114, 28);
     Button1->setDefault(false);
-
-    setTabOrder(wb3, Button1);
+    Button1->setAccessibleName(Button1->text());
 }
 
 void TAbout::FormCreate() {
@@ -109,11 +115,58 @@ void TAbout::FormCreate() {
 }
 
 void TAbout::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Escape) {
+    // Enter that reaches the box itself (from the page or the link) presses no button: the
+    // button takes it only while it has the focus.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (event->key() == Qt::Key_Escape || enter) {
         event->accept();
         return;
     }
     QDialog::keyPressEvent(event);
+}
+
+bool TAbout::focusNextPrevChild(bool next) {
+    // The page view's focus sits on a child the engine adds later, which would put the view
+    // behind the button in the window's focus chain; the order is kept here instead.
+    const QList<QWidget*> order{wb3, Label5, Button1};
+    qsizetype current = -1;
+    for (QWidget* widget = focusWidget(); widget != nullptr && current < 0;
+         widget = widget->parentWidget()) {
+        current = order.indexOf(widget);
+    }
+    const qsizetype count = order.size();
+    const qsizetype target =
+        current < 0 ? (next ? 0 : count - 1) : (current + (next ? 1 : count - 1)) % count;
+    order.at(target)->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+void TAbout::showEvent(QShowEvent* event) {
+    QDialog::showEvent(event);
+    for (QWidget* child : wb3->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        child->installEventFilter(this);
+    }
+    if (focusWidget() == nullptr) {
+        wb3->setFocus(Qt::OtherFocusReason);
+    }
+}
+
+bool TAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == wb3 && event->type() == QEvent::ChildAdded) {
+        QObject* child = static_cast<QChildEvent*>(event)->child();
+        if (child->isWidgetType()) {
+            child->installEventFilter(this);
+        }
+    } else if (event->type() == QEvent::KeyPress && watched->parent() == wb3) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool press = key->key() == Qt::Key_Space || key->key() == Qt::Key_Return ||
+                           key->key() == Qt::Key_Enter;
+        if (press && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
+            !key->isAutoRepeat()) {
+            Guarded([this] { wb3Click(); })();
+        }
+    }
+    return QDialog::eventFilter(watched, event);
 }
 
 void TAbout::Button1Click() {
@@ -126,4 +179,5 @@ void TAbout::Label5Click() {
 
 void TAbout::wb3Click() {
     Button1->setText(QStringLiteral("Thanks for liking!"));
+    Button1->setAccessibleName(Button1->text());
 }

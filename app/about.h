@@ -32,6 +32,12 @@ class TAbout : public QDialog {
   protected:
     // Escape does not close the box; its OK button and its close box do.
     void keyPressEvent(QKeyEvent* event) override;
+    // Tab and Shift+Tab go round the like page, the link and the button, in this order.
+    bool focusNextPrevChild(bool next) override;
+    // The first showing starts in the like page.
+    void showEvent(QShowEvent* event) override;
+    // Space or Enter in the like page counts as a click in it.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void BuildControls();

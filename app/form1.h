@@ -78,6 +78,7 @@ class TForm1 : public QMainWindow {
     void BuildPanel(QWidget* client);
     void BuildPages(QWidget* client);
     void BuildHiddenControls(QWidget* client);
+    void DescribeControls();
     void ConnectHandlers();
 
     void FormCreate();

@@ -5,6 +5,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
@@ -12,6 +13,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
@@ -19,6 +21,7 @@
 
 #include "app/app_fonts.h"
 #include "app/form1.h"
+#include "app/keyboard_tool_button.h"
 #include "app/row_height_delegate.h"
 #include "htmlview/embedded_wb.h"
 
@@ -32,6 +35,25 @@ template <typename Widget>
 Widget* Named(Widget* widget, const char* name) {
     widget->setObjectName(QString::fromLatin1(name));
     return widget;
+}
+
+// What a screen reader says for a control; the description adds what it is for.
+void Describe(QWidget* widget, const QString& name, const QString& description = QString()) {
+    widget->setAccessibleName(name);
+    if (!description.isEmpty()) {
+        widget->setAccessibleDescription(description);
+    }
+}
+
+// A tool bar image in every size the program carries, so that a screen scaled by two gets the
+// 96-pixel drawing instead of the 48-pixel one blown up.
+QIcon ToolBarImage(const char* name) {
+    QIcon icon;
+    for (const int size : {48, 96}) {
+        icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(name)).arg(size),
+                     QSize(size, size));
+    }
+    return icon;
 }
 
 QPushButton* MakeButton(const char* name, const QString& text, QWidget* parent,
@@ -49,9 +71,9 @@ QPlainTextEdit* MakeMemo(const char* name, const QString& text, QWidget* parent,
     return memo;
 }
 
-QToolButton* MakeToolButton(const char* name, const QString& iconFile) {
-    auto* button = Named(new QToolButton, name);
-    button->setIcon(QIcon(iconFile));
+QToolButton* MakeToolButton(const char* name, const char* image) {
+    auto* button = Named(new TKeyboardToolButton, name);
+    button->setIcon(ToolBarImage(image));
     button->setIconSize(QSize(48, 48));
     button->setFixedSize(55, 54);
     button->setAutoRaise(true);
@@ -86,6 +108,8 @@ void TForm1::BuildMenu() {
     About1 = Named(menuBar()->addMenu(QStringLiteral("Help")), "About1");
     About2 = Named(About1->addAction(QStringLiteral("About")), "About2");
     Exit1 = Named(menuBar()->addAction(QStringLiteral("Exit")), "Exit1");
+    // The captions carry no access letters and no item has a key of its own: the keyboard
+    // reaches the bar by Alt alone (the style's menu key), then the arrow keys and Return.
 }
 
 void TForm1::BuildClientArea() {
@@ -115,7 +139,10 @@ void TForm1::BuildClientArea() {
     columns->addWidget(PageControl1, 1);
 
     BuildHiddenControls(client);
+    DescribeControls();
 
+    // Top to bottom, left to right: the list, the current fruit, the comparison, the tool bar,
+    // the report tabs and the page under them.
     setTabOrder(listafrutas, Button4);
     setTabOrder(Button4, frutascombo);
     setTabOrder(frutascombo, Button5);
@@ -123,6 +150,26 @@ void TForm1::BuildClientArea() {
     setTabOrder(ToolButton2, ToolButton1);
     setTabOrder(ToolButton1, PageControl1);
     listafrutas->setFocus();
+}
+
+void TForm1::DescribeControls() {
+    Describe(listafrutas, QStringLiteral("Fruits"),
+             QStringLiteral("The fruit to add to the comparison"));
+    Describe(Button4, QStringLiteral("Add to comparison"),
+             QStringLiteral("Adds the fruit selected in the list to the comparison"));
+    Describe(frutascombo, QStringLiteral("Fruits in comparison"),
+             QStringLiteral("Choose a compared fruit to see its report"));
+    Describe(Button5, QStringLiteral("Remove from comparison"),
+             QStringLiteral("Removes the fruit chosen in the drop-down from the comparison"));
+    Describe(ToolBar1, QStringLiteral("Tool bar"));
+    Describe(ToolButton2, QStringLiteral("Product web page"),
+             QStringLiteral("Opens the product web page in the browser"));
+    Describe(ToolButton1, QStringLiteral("About Quorvel"));
+    // The tabs themselves are named by their captions, which change with the report shown.
+    Describe(PageControl1, QStringLiteral("Reports"));
+    Describe(PageControl1->tabBar(), QStringLiteral("Report tabs"));
+    Describe(wb, QStringLiteral("Fruit report"));
+    Describe(wb2, QStringLiteral("Comparison report"));
 }
 
 void TForm1::BuildPanel(QWidget* client) {
@@ -161,8 +208,8 @@ void TForm1::BuildPanel(QWidget* client) {
     // into the overflow menu.
     ToolBar1->layout()->setContentsMargins(0, 0, 0, 0);
     ToolBar1->layout()->setSpacing(0);
-    ToolButton2 = MakeToolButton("ToolButton2", QStringLiteral(":/icons/website-48.png"));
-    ToolButton1 = MakeToolButton("ToolButton1", QStringLiteral(":/icons/about-48.png"));
+    ToolButton2 = MakeToolButton("ToolButton2", "website");
+    ToolButton1 = MakeToolButton("ToolButton1", "about");
     ToolBar1->addWidget(ToolButton2);
     ToolBar1->addWidget(ToolButton1);
 }

@@ -55,6 +55,7 @@ class TestAboutBox : public QObject {
         QVERIFY(!about.Button1->isDefault());
         QCOMPARE(about.GroupBox1->title(), QStringLiteral("The boring stuff:"));
         QCOMPARE(about.Label5->text(), QStringLiteral("www.quorvel.org"));
+        QVERIFY(about.Label3->text().startsWith(QStringLiteral("Quorvel \u00A9 2026 ")));
         QCOMPARE(about.wb3->size(), QSize(100, 100));
         QVERIFY(
             !about.wb3->UserInterfaceOptions().Contains(TUserInterfaceOption::ForceFlatScrollBars));
