@@ -8,6 +8,7 @@
 
 #include "app/app_fonts.h"
 #include "app/app_icon.h"
+#include "app/centre_on_screen.h"
 #include "app/clickable_label.h"
 #include "app/error_report.h"
 #include "app/product_page.h"
@@ -143,6 +144,7 @@ bool TAbout::focusNextPrevChild(bool next) {
 
 void TAbout::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
+    CentreOnScreen(*this);  // the desktop's centre, not the main window's
     for (QWidget* child : wb3->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
         child->installEventFilter(this);
     }

@@ -130,7 +130,10 @@ void TForm1::BuildComparisonReport() {
 }
 
 void TForm1::SetReportCaption(const QString& fruitName) {
-    PageControl1->setTabText(PageControl1->indexOf(tab1), fruitName + QStringLiteral(" Report"));
+    // A tab caption takes "&" as the mark of an access key: doubled, it shows as itself.
+    QString caption = fruitName + QStringLiteral(" Report");
+    PageControl1->setTabText(PageControl1->indexOf(tab1),
+                             caption.replace(QLatin1Char('&'), QLatin1String("&&")));
 }
 
 void TForm1::BringInComparisonTab() {

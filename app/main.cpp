@@ -3,26 +3,13 @@
 // the screen. At the end the about box goes first, then the main window, and every web view is
 // gone before the application object.
 #include <QGuiApplication>
-#include <QScreen>
-#include <QStyle>
 #include <memory>
 
 #include "app/about.h"
 #include "app/application.h"
+#include "app/centre_on_screen.h"
 #include "app/form1.h"
 #include "htmlview/web_engine_setup.h"
-
-namespace {
-
-void ShowCentred(QWidget& window) {
-    if (const QScreen* screen = window.screen()) {
-        window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
-                                               screen->availableGeometry()));
-    }
-    window.show();
-}
-
-}  // namespace
 
 int main(int argc, char* argv[]) {
     PrepareWebEngine();
@@ -32,7 +19,8 @@ int main(int argc, char* argv[]) {
     auto form1 = std::make_unique<TForm1>();
     auto about = std::make_unique<TAbout>();
     form1->SetAbout(about.get());
-    ShowCentred(*form1);
+    CentreOnScreen(*form1);
+    form1->show();
     const int result = TApplication::exec();
     about.reset();
     form1.reset();

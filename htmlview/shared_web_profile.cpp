@@ -1,8 +1,10 @@
 #include "shared_web_profile.h"
 
 #include <QFile>
+#include <QFontDatabase>
 #include <QTemporaryDir>
 #include <QWebEngineProfile>
+#include <QWebEngineSettings>
 
 #include "request_filter.h"
 
@@ -22,6 +24,11 @@ TSharedWebProfile::TSharedWebProfile()
     profile_->setHttpCacheType(QWebEngineProfile::NoCache);
     profile_->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
     profile_->setUrlRequestInterceptor(filter_.get());
+    // A page that asks for a font this machine lacks falls back to the standard font: make that the
+    // desktop's own sans-serif face rather than the engine's serif default.
+    const QString desktopFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
+    profile_->settings()->setFontFamily(QWebEngineSettings::StandardFont, desktopFont);
+    profile_->settings()->setFontFamily(QWebEngineSettings::SansSerifFont, desktopFont);
 }
 
 TSharedWebProfile::~TSharedWebProfile() {

@@ -1,0 +1,12 @@
+#include "app/centre_on_screen.h"
+
+#include <QScreen>
+#include <QStyle>
+#include <QWidget>
+
+void CentreOnScreen(QWidget& window) {
+    if (const QScreen* screen = window.screen()) {
+        window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
+                                               screen->availableGeometry()));
+    }
+}

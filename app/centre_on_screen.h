@@ -1,0 +1,7 @@
+#pragma once
+
+class QWidget;
+
+// Places a window at the centre of the desktop (the available area of its screen), whatever
+// window is active: both windows open there.
+void CentreOnScreen(QWidget& window);
