@@ -1,11 +1,14 @@
 #include "embedded_wb.h"
 
+#include <signal.h>
+
 #include <QChildEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLoggingCategory>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QTimer>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineScript>
@@ -77,6 +80,10 @@ bool IsJavaScriptName(const std::string& language) {
 
 constexpr int kMaxRecoveries = 3;
 
+// How long a new page waits for the scripts still running in the old one before the view gives
+// the old page's process up. Far beyond what any script of the program takes.
+constexpr int kHungScriptGraceMs = 5000;
+
 }  // namespace
 
 TEmbeddedWB::TEmbeddedWB(QWidget* parent)
@@ -93,6 +100,10 @@ TEmbeddedWB::TEmbeddedWB(QWidget* parent)
             });
     connect(page_, &TEmbeddedPage::ConsoleMessage, this, &TEmbeddedWB::ConsoleMessage);
     connect(htmlCode_, &THtmlCode::changed, this, &TEmbeddedWB::ShowHtmlCode);
+    hungPageTimer_ = new QTimer(this);
+    hungPageTimer_->setSingleShot(true);
+    hungPageTimer_->setInterval(kHungScriptGraceMs);
+    connect(hungPageTimer_, &QTimer::timeout, this, &TEmbeddedWB::GiveUpHungPage);
     SetUserInterfaceOptions(kDefaultUserInterfaceOptions);
 }
 
@@ -151,6 +162,8 @@ void TEmbeddedWB::Navigate(const QString& address) {
 
 void TEmbeddedWB::StartLoad() {
     loadRequested_ = true;
+    if (pendingScripts_ > 0 && !hungPageTimer_->isActive())
+        hungPageTimer_->start();
     if (lastUrl_.isEmpty())
         page_->setContent(lastContent_, QStringLiteral("text/html;charset=UTF-8"),
                           ProgramFolderUrl());
@@ -172,8 +185,26 @@ void TEmbeddedWB::RunScript(const std::string& scriptText, const std::string& la
         qCWarning(lcHtmlView) << "Script language not supported:" << language.c_str();
         return;
     }
-    // No callback: the result is dropped, and so is any error. Scripts run in call order.
-    page_->runJavaScript(FromWindows1252(scriptText), QWebEngineScript::MainWorld);
+    // The result is dropped, and so is any error; the callback only counts the script as done.
+    // Scripts run in call order.
+    ++pendingScripts_;
+    QPointer<TEmbeddedWB> self(this);
+    page_->runJavaScript(FromWindows1252(scriptText), QWebEngineScript::MainWorld,
+                         [self](const QVariant&) {
+                             if (self && self->pendingScripts_ > 0 && --self->pendingScripts_ == 0)
+                                 self->hungPageTimer_->stop();
+                         });
+}
+
+// A new page has waited too long behind a script of the old one that does not end: end the old
+// page's process. The view then shows the owner's newest page, as after any death of it.
+void TEmbeddedWB::GiveUpHungPage() {
+    if (pendingScripts_ == 0)
+        return;
+    const qint64 pid = page_->renderProcessPid();
+    pendingScripts_ = 0;
+    if (pid > 0)
+        ::kill(static_cast<pid_t>(pid), SIGKILL);
 }
 
 // A change of the page code shows it: one line that starts like an address is navigated to
@@ -220,6 +251,8 @@ void TEmbeddedWB::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
 // again, which raises OnDocumentComplete as any load does. A page that keeps killing its
 // process is not reloaded forever.
 void TEmbeddedWB::OnRenderProcessGone() {
+    pendingScripts_ = 0;  // their callbacks died with the process
+    hungPageTimer_->stop();
     if (!loadRequested_ || recoveries_ >= kMaxRecoveries)
         return;
     ++recoveries_;

@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QTimer>
 #include <QUrl>
 #include <QWebEngineView>
 #include <memory>
@@ -79,6 +80,7 @@ class TEmbeddedWB : public QWebEngineView {
     void StartLoad();
     void OnLoadingChanged(const QWebEngineLoadingInfo& info);
     void OnRenderProcessGone();
+    void GiveUpHungPage();
     bool SwallowsKey(const QKeyEvent& key) const;
     void RemovePageFile();
 
@@ -93,6 +95,11 @@ class TEmbeddedWB : public QWebEngineView {
     QString pageFile_;        // the file of the large page this view shows, if any
     bool loadRequested_ = false;
     int recoveries_ = 0;  // reloads after a dead process since the owner's last load
+
+    // Scripts handed to the page that have not finished yet. A page whose script never ends
+    // keeps its process busy, and the next page would wait behind it for ever.
+    int pendingScripts_ = 0;
+    QTimer* hungPageTimer_ = nullptr;
 
     TUserInterfaceOptions uiOptions_ = kDefaultUserInterfaceOptions;
     quint32 hostUIFlags_ = HostUIFlagsOf(kDefaultUserInterfaceOptions);

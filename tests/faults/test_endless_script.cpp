@@ -1,7 +1,5 @@
 // A chart script that never ends runs in the page's own process: the main window goes on
 // answering the user while it spins, and once the script is mended the view shows the next page.
-#include <signal.h>
-
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -71,13 +69,7 @@ class TestEndlessScript : public QObject {
         RestoreAppFiles();
         QSignalSpy next(form.wb, &TEmbeddedWB::OnDocumentComplete);
         AddFruit(form, 3);
-        const bool shown = QTest::qWaitFor([&next] { return next.count() >= 1; }, 15000);
-        if (!shown) {
-            // What the view should have done itself; lets the windows go without a long wait.
-            ::kill(static_cast<pid_t>(form.wb->page()->renderProcessPid()), SIGKILL);
-        }
-        QEXPECT_FAIL("", "the view waits for ever on a page whose script never ends", Continue);
-        QVERIFY(shown);
+        // The view gives the spinning page's process up and shows the new page.
         QTRY_VERIFY_WITH_TIMEOUT(next.count() >= 1, 60000);
         QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb), QStringLiteral("5"), 60000);
         QCOMPARE(watcher.boxes.size(), std::size_t{0});
