@@ -1,6 +1,7 @@
 #include "fault_test_support.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTest>
@@ -15,6 +16,7 @@
 #include "app/about.h"
 #include "app/form1.h"
 #include "data/app_folder.h"
+#include "htmlview/embedded_wb.h"
 
 const char* const kScriptFiles[6] = {"jq.dat",  "enh.dat", "exc.dat",
                                      "vis.dat", "exa.dat", "exacomp.dat"};
@@ -172,6 +174,22 @@ QString PageValue(QWebEngineView* view, const QString& script) {
 
 QString Charts(QWebEngineView* view) {
     return PageValue(view, QStringLiteral("document.documentElement.dataset.charts || ''"));
+}
+
+bool ReportShows(TForm1& form, const QString& fruit) {
+    const QString shown =
+        PageValue(form.wb, QStringLiteral("var h = document.querySelector('h1');"
+                                          "(document.documentElement.dataset.charts || '') + '|' +"
+                                          " (h ? h.textContent : '')"));
+    return shown.startsWith(QStringLiteral("5|")) && shown.endsWith(QStringLiteral(": ") + fruit);
+}
+
+bool ComparisonShows(TForm1& form, int fruits) {
+    const QString shown = PageValue(
+        form.wb2, QStringLiteral("var t = document.querySelector('table');"
+                                 "(document.documentElement.dataset.charts || '') + '|' +"
+                                 " (t ? t.querySelectorAll('th[scope=row]').length : 0)"));
+    return shown == QStringLiteral("10|%1").arg(fruits);
 }
 
 void AddFruit(TForm1& form, int row) {

@@ -55,6 +55,11 @@ QString PageValue(QWebEngineView* view, const QString& script);
 // last script did not run.
 QString Charts(QWebEngineView* view);
 
+// The report view shows the charted page of this fruit, and the comparison view the charted
+// page of this many fruits (not an earlier page still charted while the newest one loads).
+bool ReportShows(TForm1& form, const QString& fruit);
+bool ComparisonShows(TForm1& form, int fruits);
+
 // Adds the fruit at that row of the list with the real button.
 void AddFruit(TForm1& form, int row);
 

@@ -34,8 +34,8 @@ void ComparingTwo(std::unique_ptr<AppWindows>& app) {
     TForm1& form = *app->form;
     AddFruit(form, 0);
     AddFruit(form, 1);
-    QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb), kReportCharts, kWait);
-    QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb2), kComparisonCharts, kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(ReportShows(form, form.frutascombo->currentText()), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(ComparisonShows(form, 2), kWait);
 }
 
 // Restores the files and removes the third fruit: both views show charted pages again.
@@ -45,8 +45,8 @@ void RestoreAndRemoveThird(TForm1& form) {
     QSignalSpy comparisons(form.wb2, &TEmbeddedWB::OnDocumentComplete);
     form.Button5->click();
     WaitForPages(reports, comparisons);
-    QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb), kReportCharts, kWait);
-    QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb2), kComparisonCharts, kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(ReportShows(form, form.frutascombo->currentText()), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(ComparisonShows(form, 2), kWait);
     QCOMPARE(form.frutascombo->count(), 2);
 }
 
@@ -146,7 +146,8 @@ class TestScriptFileFaults : public QObject {
                 .arg(QString::fromStdString(AppFilePath("jq.dat")))));
         RestoreAppFiles();
         AddFruit(*app.form, 3);
-        QTRY_COMPARE_WITH_TIMEOUT(Charts(app.form->wb), kReportCharts, kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(ReportShows(*app.form, app.form->frutascombo->currentText()),
+                                 kWait);
         QCOMPARE(watcher.boxes.size(), std::size_t{1});
     }
 
@@ -179,8 +180,8 @@ class TestStyleSheetFaults : public QObject {
         QSignalSpy comparisons(form.wb2, &TEmbeddedWB::OnDocumentComplete);
         AddFruit(form, 30);
         WaitForPages(reports, comparisons);
-        QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb), kReportCharts, kWait);
-        QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb2), kComparisonCharts, kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(ReportShows(form, form.frutascombo->currentText()), kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(ComparisonShows(form, 3), kWait);
         QCOMPARE(watcher.boxes.size(), std::size_t{0});
         RestoreAndRemoveThird(form);
         QCOMPARE(watcher.boxes.size(), std::size_t{0});
@@ -210,7 +211,8 @@ class TestLikePageFaults : public QObject {
         QCOMPARE(watcher.aboutShown, 1);
         QCOMPARE(PageValue(app.about->wb3, QStringLiteral("String(6 * 7)")), QStringLiteral("42"));
         AddFruit(*app.form, 2);
-        QTRY_COMPARE_WITH_TIMEOUT(Charts(app.form->wb), kReportCharts, kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(ReportShows(*app.form, app.form->frutascombo->currentText()),
+                                 kWait);
         QCOMPARE(watcher.boxes.size(), std::size_t{0});
     }
 };
