@@ -143,9 +143,10 @@ std::string FormatNumber(double number) {
             out.append(static_cast<std::size_t>(-exponent - 1), '0');
             out += digits;
         } else if (count > exponent + 1) {
-            out += digits.substr(0, static_cast<std::size_t>(exponent + 1));
+            const std::size_t whole = static_cast<std::size_t>(exponent) + 1;  // digits before "."
+            out += digits.substr(0, whole);
             out += '.';
-            out += digits.substr(static_cast<std::size_t>(exponent + 1));
+            out += digits.substr(whole);
         } else {
             out += digits;
             out.append(static_cast<std::size_t>(exponent + 1 - count), '0');
