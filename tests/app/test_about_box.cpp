@@ -146,5 +146,5 @@ class TestAboutBox : public QObject {
     }
 };
 
-QUORVEL_REGISTER_APP_TEST(TestAboutBox);
+QUORVEL_REGISTER_GUI_TEST(TestAboutBox);
 #include "test_about_box.moc"

@@ -376,5 +376,5 @@ class TestAccessibility : public QObject {
     }
 };
 
-QUORVEL_REGISTER_APP_TEST(TestAccessibility);
+QUORVEL_REGISTER_GUI_TEST(TestAccessibility);
 #include "test_accessibility.moc"

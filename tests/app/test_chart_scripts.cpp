@@ -118,5 +118,5 @@ class TestChartScripts : public QObject {
     }
 };
 
-QUORVEL_REGISTER_APP_TEST(TestChartScripts);
+QUORVEL_REGISTER_GUI_TEST(TestChartScripts);
 #include "test_chart_scripts.moc"

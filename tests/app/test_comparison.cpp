@@ -276,5 +276,5 @@ class TestComparison : public QObject {
     }
 };
 
-QUORVEL_REGISTER_APP_TEST(TestComparison);
+QUORVEL_REGISTER_GUI_TEST(TestComparison);
 #include "test_comparison.moc"

@@ -62,5 +62,5 @@ class TestErrorHandler : public QObject {
     }
 };
 
-QUORVEL_REGISTER_APP_TEST(TestErrorHandler);
+QUORVEL_REGISTER_GUI_TEST(TestErrorHandler);
 #include "test_error_handler.moc"

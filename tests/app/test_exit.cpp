@@ -61,5 +61,5 @@ class TestExit : public QObject {
     }
 };
 
-QUORVEL_REGISTER_APP_TEST(TestExit);
+QUORVEL_REGISTER_GUI_TEST(TestExit);
 #include "test_exit.moc"

@@ -178,5 +178,5 @@ class TestMainWindow : public QObject {
     }
 };
 
-QUORVEL_REGISTER_APP_TEST(TestMainWindow);
+QUORVEL_REGISTER_GUI_TEST(TestMainWindow);
 #include "test_main_window.moc"

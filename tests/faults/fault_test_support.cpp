@@ -65,22 +65,6 @@ std::string Garbage() {
 
 }  // namespace
 
-std::vector<std::pair<QString, FaultTestFactory>>& RegisteredFaultTests() {
-    static std::vector<std::pair<QString, FaultTestFactory>> tests;
-    return tests;
-}
-
-AppWindows::AppWindows() {
-    form = std::make_unique<TForm1>();
-    about = std::make_unique<TAbout>();
-    form->SetAbout(about.get());
-}
-
-AppWindows::~AppWindows() {
-    about.reset();
-    form.reset();
-}
-
 std::string AppFilePath(const std::string& name) {
     return AppFolder() + name;
 }
@@ -156,22 +140,6 @@ void BreakAppFile(const std::string& name, Fault fault) {
     }
 }
 
-QString PageValue(QWebEngineView* view, const QString& script) {
-    struct Answer {
-        bool done = false;
-        QString text;
-    };
-    auto answer = std::make_shared<Answer>();
-    view->page()->runJavaScript(script, [answer](const QVariant& value) {
-        answer->text = value.isNull() ? QString() : value.toString();
-        answer->done = true;
-    });
-    if (!QTest::qWaitFor([answer] { return answer->done; }, 60000)) {
-        return QStringLiteral("(no answer from the page)");
-    }
-    return answer->text;
-}
-
 QString Charts(QWebEngineView* view) {
     return PageValue(view, QStringLiteral("document.documentElement.dataset.charts || ''"));
 }
@@ -195,21 +163,4 @@ bool ComparisonShows(TForm1& form, int fruits) {
 void AddFruit(TForm1& form, int row) {
     form.listafrutas->setCurrentRow(row);
     form.Button4->click();
-}
-
-ModalWatcher::ModalWatcher() {
-    timer_.setInterval(10);
-    connect(&timer_, &QTimer::timeout, this, &ModalWatcher::Poll);
-    timer_.start();
-}
-
-void ModalWatcher::Poll() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
-        boxes.push_back({box->windowTitle(), box->text()});
-        box->buttons().value(0)->click();
-    } else if (auto* about = qobject_cast<TAbout*>(modal)) {
-        ++aboutShown;
-        about->Button1->click();
-    }
 }

@@ -110,5 +110,5 @@ class TestCycles : public QObject {
     }
 };
 
-QUORVEL_REGISTER_FAULT_TEST(TestCycles);
+QUORVEL_REGISTER_GUI_TEST(TestCycles);
 #include "test_cycles.moc"

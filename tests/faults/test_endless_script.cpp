@@ -76,5 +76,5 @@ class TestEndlessScript : public QObject {
     }
 };
 
-QUORVEL_REGISTER_FAULT_TEST(TestEndlessScript);
+QUORVEL_REGISTER_GUI_TEST(TestEndlessScript);
 #include "test_endless_script.moc"

@@ -217,7 +217,7 @@ class TestLikePageFaults : public QObject {
     }
 };
 
-QUORVEL_REGISTER_FAULT_TEST(TestScriptFileFaults);
-QUORVEL_REGISTER_FAULT_TEST(TestStyleSheetFaults);
-QUORVEL_REGISTER_FAULT_TEST(TestLikePageFaults);
+QUORVEL_REGISTER_GUI_TEST(TestScriptFileFaults);
+QUORVEL_REGISTER_GUI_TEST(TestStyleSheetFaults);
+QUORVEL_REGISTER_GUI_TEST(TestLikePageFaults);
 #include "test_file_faults.moc"

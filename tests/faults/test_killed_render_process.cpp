@@ -88,5 +88,5 @@ class TestKilledRenderProcess : public QObject {
     std::unique_ptr<AppWindows> app_;
 };
 
-QUORVEL_REGISTER_FAULT_TEST(TestKilledRenderProcess);
+QUORVEL_REGISTER_GUI_TEST(TestKilledRenderProcess);
 #include "test_killed_render_process.moc"

@@ -82,5 +82,5 @@ class TestNoNetwork : public QObject {
     }
 };
 
-QUORVEL_REGISTER_FAULT_TEST(TestNoNetwork);
+QUORVEL_REGISTER_GUI_TEST(TestNoNetwork);
 #include "test_no_network.moc"

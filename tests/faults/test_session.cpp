@@ -32,5 +32,5 @@ class TestSession : public QObject {
     }
 };
 
-QUORVEL_REGISTER_FAULT_TEST(TestSession);
+QUORVEL_REGISTER_GUI_TEST(TestSession);
 #include "test_session.moc"

@@ -1,0 +1,39 @@
+#include "gui_test_runner.h"
+
+#include <QStringList>
+#include <QTest>
+#include <cstdio>
+
+#include "app/application.h"
+#include "htmlview/web_engine_setup.h"
+
+std::vector<std::pair<QString, GuiTestFactory>>& RegisteredGuiTests() {
+    static std::vector<std::pair<QString, GuiTestFactory>> tests;
+    return tests;
+}
+
+int RunGuiTests(int argc, char* argv[], const std::function<void()>& prepareFolder) {
+    PrepareWebEngine();
+    TApplication application(argc, argv);
+    QStringList arguments = QCoreApplication::arguments();
+    QString only;
+    if (arguments.size() > 1 && !arguments.at(1).startsWith(QLatin1Char('-'))) {
+        only = arguments.takeAt(1);
+    }
+    prepareFolder();
+    int failures = 0;
+    bool found = false;
+    for (const auto& [name, make] : RegisteredGuiTests()) {
+        if (!only.isEmpty() && name != only) {
+            continue;
+        }
+        found = true;
+        const std::unique_ptr<QObject> test = make();
+        failures += QTest::qExec(test.get(), arguments);
+    }
+    if (!found) {
+        std::fprintf(stderr, "No test class named %s\n", qPrintable(only));
+        return 2;
+    }
+    return failures;
+}
