@@ -241,24 +241,16 @@ def free_port():
 
 
 def end_program(process):
-    """Ends the program and its engine processes (its own session)."""
-    if process.poll() is None:
+    """Ends the program and its engine processes (its own session): asked first, then forced."""
+    for sig in (signal.SIGTERM, signal.SIGKILL):
         try:
-            os.killpg(process.pid, signal.SIGTERM)
+            os.killpg(process.pid, sig)
         except ProcessLookupError:
             pass
         try:
             process.wait(timeout=30)
         except subprocess.TimeoutExpired:
             pass
-    try:
-        os.killpg(process.pid, signal.SIGKILL)
-    except ProcessLookupError:
-        pass
-    try:
-        process.wait(timeout=30)
-    except subprocess.TimeoutExpired:
-        pass
 
 
 def judge(windows, states, folder):
