@@ -2,6 +2,7 @@
 
 #include <signal.h>
 
+#include <QApplication>
 #include <QChildEvent>
 #include <QFile>
 #include <QFileInfo>
@@ -322,6 +323,12 @@ bool TEmbeddedWB::eventFilter(QObject* watched, QEvent* e) {
         } else if (e->type() == QEvent::KeyPress) {
             if (SwallowsKey(*static_cast<QKeyEvent*>(e)))
                 return true;
+        } else if (e->type() == QEvent::Wheel) {
+            // The wheel over a page takes the focus there while the program is active: when
+            // several views share one render process the engine scrolls an unfocused page
+            // only after the mouse has moved over it, so the turn would otherwise be lost.
+            if (QApplication::focusWidget() != nullptr && !hasFocus())
+                setFocus(Qt::MouseFocusReason);
         }
     }
     return QWebEngineView::eventFilter(watched, e);
