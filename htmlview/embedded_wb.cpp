@@ -97,7 +97,7 @@ TEmbeddedWB::TEmbeddedWB(QWidget* parent)
     connect(page_, &QWebEnginePage::renderProcessTerminated, this,
             [this](QWebEnginePage::RenderProcessTerminationStatus status) {
                 if (status != QWebEnginePage::NormalTerminationStatus)
-                    OnRenderProcessGone();
+                    OnRenderProcessGone(status == QWebEnginePage::KilledTerminationStatus);
             });
     connect(page_, &TEmbeddedPage::ConsoleMessage, this, &TEmbeddedWB::ConsoleMessage);
     connect(htmlCode_, &THtmlCode::changed, this, &TEmbeddedWB::ShowHtmlCode);
@@ -249,14 +249,17 @@ void TEmbeddedWB::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
 }
 
 // The engine's process for this page died (a crash, or killed): show the owner's last page
-// again, which raises OnDocumentComplete as any load does. A page that keeps killing its
-// process is not reloaded forever.
-void TEmbeddedWB::OnRenderProcessGone() {
+// again, which raises OnDocumentComplete as any load does. A page that keeps crashing its
+// process is not reloaded forever; a kill from outside (the user, the system, the hung-page
+// watchdog) is no fault of the page and never uses up its chances. The views share one
+// process, so one kill takes every page down at once.
+void TEmbeddedWB::OnRenderProcessGone(bool killed) {
     pendingScripts_ = 0;  // their callbacks died with the process
     hungPageTimer_->stop();
-    if (!loadRequested_ || recoveries_ >= kMaxRecoveries)
+    if (!loadRequested_ || (!killed && recoveries_ >= kMaxRecoveries))
         return;
-    ++recoveries_;
+    if (!killed)
+        ++recoveries_;
     QTimer::singleShot(0, this, [this] { StartLoad(); });
 }
 

@@ -79,7 +79,7 @@ class TEmbeddedWB : public QWebEngineView {
     void ShowHtmlCode();
     void StartLoad();
     void OnLoadingChanged(const QWebEngineLoadingInfo& info);
-    void OnRenderProcessGone();
+    void OnRenderProcessGone(bool killed);
     void GiveUpHungPage();
     bool SwallowsKey(const QKeyEvent& key) const;
     void RemovePageFile();
@@ -94,7 +94,7 @@ class TEmbeddedWB : public QWebEngineView {
     QUrl lastUrl_;            // or the address, a large page's file among them
     QString pageFile_;        // the file of the large page this view shows, if any
     bool loadRequested_ = false;
-    int recoveries_ = 0;  // reloads after a dead process since the owner's last load
+    int recoveries_ = 0;  // reloads after a crash since the owner's last load
 
     // Scripts handed to the page that have not finished yet. A page whose script never ends
     // keeps its process busy, and the next page would wait behind it for ever.

@@ -24,6 +24,10 @@ void PrepareWebEngine() {
     // are of interest to a user of a desktop program. A choice made by the user stays.
     if (!flags.contains("--log-level"))
         addFlag("--log-level=3");
+    // Every view of the program shows pages of the program's folder: one render process for all
+    // of them needs far less memory than one each. A choice made by the user stays.
+    if (!flags.contains("--renderer-process-limit") && !flags.contains("--single-process"))
+        addFlag("--renderer-process-limit=1");
     // The switch rather than QTWEBENGINE_DISABLE_SANDBOX: the engine answers that variable with
     // a line of its own, and the user is told once.
     if (geteuid() == 0) {

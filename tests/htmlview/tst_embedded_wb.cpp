@@ -48,6 +48,7 @@ class TestEmbeddedWB : public QObject {
     void largePageThatCannotBeWrittenKeepsThePage();
     void pagesNeverReachTheNetwork();
     void deadEngineProcessShowsThePageAgain();
+    void crashesEndTheReloadsButKillsNever();
 };
 
 void TestEmbeddedWB::runScriptBeforeAnyPageDoesNothing() {
@@ -337,6 +338,40 @@ void TestEmbeddedWB::deadEngineProcessShowsThePageAgain() {
     QTRY_VERIFY_WITH_TIMEOUT(view.focusProxy() != nullptr, kWaitMs);
     QTest::mousePress(view.focusProxy(), Qt::LeftButton, {}, QPoint(20, 20));
     QVERIFY(clicks.wait(kWaitMs));
+}
+
+// A page that keeps crashing its process is shown again three times, then left; a kill from
+// outside is always followed by the page, however often it comes.
+void TestEmbeddedWB::crashesEndTheReloadsButKillsNever() {
+    TEmbeddedWB view;
+    view.resize(300, 200);
+    view.show();
+    QVERIFY(LoadAndWait(view, {"<html><body>again</body></html>"}));
+    QSignalSpy complete(&view, &TEmbeddedWB::OnDocumentComplete);
+    const auto end = [&](int signal) {
+        complete.clear();
+        const qint64 pid = view.page()->renderProcessPid();
+        return pid > 0 && ::kill(static_cast<pid_t>(pid), signal) == 0 &&
+               QTest::qWaitFor([&] { return view.page()->renderProcessPid() != pid; }, kWaitMs);
+    };
+
+    for (int kill = 0; kill < 5; ++kill) {
+        QVERIFY(end(SIGKILL));
+        QVERIFY(complete.wait(kWaitMs));
+    }
+    for (int crash = 0; crash < 3; ++crash) {
+        QVERIFY(end(SIGSEGV));
+        QVERIFY(complete.wait(kWaitMs));
+        QCOMPARE(BodyText(view), QStringLiteral("again\n"));
+    }
+    QVERIFY(end(SIGSEGV));
+    QVERIFY(!complete.wait(2000));
+
+    // The owner's next page starts afresh.
+    QVERIFY(LoadAndWait(view, {"<html><body>next</body></html>"}));
+    QVERIFY(end(SIGSEGV));
+    QVERIFY(complete.wait(kWaitMs));
+    QCOMPARE(BodyText(view), QStringLiteral("next\n"));
 }
 
 HTMLVIEW_TEST_MAIN(TestEmbeddedWB)
