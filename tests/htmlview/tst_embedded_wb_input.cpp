@@ -121,8 +121,11 @@ void TestEmbeddedWBInput::wheelScrollsThePageUnderTheCursor() {
     QVERIFY(views.right->hasFocus());
     QVERIFY(QTest::qWaitFor(
         [&] {
+            // Turns apart as a hand makes them: the engine counts turns that follow each other
+            // within half a second as one gesture, and a gesture that began while the page was
+            // not yet ready for it scrolls nothing.
             turn();
-            QTest::qWait(100);  // turns as a hand does: a smooth scroll restarts at each turn
+            QTest::qWait(700);
             return Eval(*views.right, QStringLiteral("window.scrollY")).toInt() > 0;
         },
         kWaitMs));
