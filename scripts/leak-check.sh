@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
-# Builds the program and its fault tests with AddressSanitizer (LeakSanitizer with it) in its own
-# build folder, runs one scripted session of the real windows headless (start, add three fruits,
-# remove one, exit) and fails if a leak is left whose stack has a frame in our own code. Leaks that
-# live wholly in third-party libraries are listed in scripts/lsan.supp with their reasons.
+# Builds the program and its window and fault tests with AddressSanitizer (LeakSanitizer with it)
+# in its own build folder, runs them headless (a scripted session: start, add three fruits, remove
+# one, exit; then every window test and every fault test but the long add-and-remove cycles) and
+# fails if a leak is left whose stack has a frame in our own code. Leaks that live wholly in
+# third-party libraries are listed in scripts/lsan.supp with their reasons.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -13,7 +14,7 @@ cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUORVEL_WERR
   -DBUILD_TESTING=ON \
   -DCMAKE_CXX_FLAGS="-fsanitize=address -fno-omit-frame-pointer -O1" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address" >/dev/null
-cmake --build "$build" -j"$jobs" --target quorvel fault_tests
+cmake --build "$build" -j"$jobs" --target quorvel fault_tests app_tests
 
 logs=$(mktemp -d)
 trap 'rm -rf "$logs"' EXIT
@@ -21,10 +22,17 @@ export QT_QPA_PLATFORM=offscreen
 export ASAN_OPTIONS="detect_leaks=1:log_path=$logs/asan:malloc_context_size=40:detect_container_overflow=0:new_delete_type_mismatch=0:alloc_dealloc_mismatch=0"
 export LSAN_OPTIONS="suppressions=$root/scripts/lsan.supp:print_suppressions=1"
 status=0
-# One plain session (start, three fruits, one removed, exit); QUORVEL_LSAN_TESTS may name more
-# test classes of the fault tests to run the same way.
-for test_class in TestSession ${QUORVEL_LSAN_TESTS:-}; do
+# QUORVEL_LSAN_TESTS and QUORVEL_LSAN_APP_TESTS may name other test classes of the fault tests
+# and of the window tests.
+fault_classes=${QUORVEL_LSAN_TESTS-TestSession TestScriptFileFaults TestStyleSheetFaults
+  TestLikePageFaults TestEndlessScript TestKilledRenderProcess TestNoNetwork}
+app_classes=${QUORVEL_LSAN_APP_TESTS-TestMainWindow TestComparison TestChartScripts TestAboutBox
+  TestExit TestErrorHandler TestAccessibility}
+for test_class in $fault_classes; do
   "$build/faulttest/fault_tests" "$test_class" || status=$?
+done
+for test_class in $app_classes; do
+  "$build/apptest/app_tests" "$test_class" || status=$?
 done
 
 reports=$(cat "$logs"/asan.* 2>/dev/null || true)

@@ -20,6 +20,6 @@ if [ "$(id -u)" -eq 0 ] || command -v sudo >/dev/null; then
 else
   echo "test.sh: the package check needs root or sudo; skipped"
 fi
-# The program and its fault tests under AddressSanitizer with LeakSanitizer: one scripted session
-# must leave no leak with a frame in our code (about 8 minutes here, most of it the build).
+# The program, its window tests and its fault tests under AddressSanitizer with LeakSanitizer:
+# no leak with a frame in our code (about 12 minutes here, most of it the build).
 bash scripts/leak-check.sh
