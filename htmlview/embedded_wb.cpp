@@ -327,9 +327,9 @@ bool TEmbeddedWB::eventFilter(QObject* watched, QEvent* e) {
             if (SwallowsKey(*static_cast<QKeyEvent*>(e)))
                 return true;
         } else if (e->type() == QEvent::Wheel) {
-            // The wheel over a page takes the focus there while the program is active: when
-            // several views share one render process the engine scrolls an unfocused page
-            // only after the mouse has moved over it, so the turn would otherwise be lost.
+            // The wheel over a page takes the focus there while the program is active. The views
+            // share one render process, and the engine may not scroll a page without the focus
+            // until the pointer has moved over it: the turn would be lost.
             if (QApplication::focusWidget() != nullptr && !hasFocus())
                 setFocus(Qt::MouseFocusReason);
         }
