@@ -1,13 +1,14 @@
 // Start-up and shut-down: the web engine's set-up before anything else, the application object,
 // the main window and then the about box created hidden, the main window shown at the centre of
-// the screen. At the end the about box goes first, then the main window, and every web view is
-// gone before the application object.
+// the screen, the charts drawn once out of sight. At the end the about box goes first, then the
+// main window, and every web view is gone before the application object.
 #include <QGuiApplication>
 #include <memory>
 
 #include "app/about.h"
 #include "app/application.h"
 #include "app/centre_on_screen.h"
+#include "app/chart_warm_up.h"
 #include "app/form1.h"
 #include "htmlview/web_engine_setup.h"
 
@@ -19,6 +20,10 @@ int main(int argc, char* argv[]) {
     auto form1 = std::make_unique<TForm1>();
     auto about = std::make_unique<TAbout>();
     form1->SetAbout(about.get());
+    // Once the window's first page is done, the charts are drawn once out of sight, so the first
+    // report the user asks for does not wait for the web engine to compile Chart.js.
+    TChartWarmUp warmUp;
+    warmUp.StartAfterFirstPage(*form1->wb);
     CentreOnScreen(*form1);
     form1->show();
     const int result = TApplication::exec();

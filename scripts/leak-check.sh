@@ -25,7 +25,7 @@ status=0
 # QUORVEL_LSAN_TESTS and QUORVEL_LSAN_APP_TESTS may name other test classes of the fault tests
 # and of the window tests.
 fault_classes=${QUORVEL_LSAN_TESTS-TestSession TestScriptFileFaults TestStyleSheetFaults
-  TestLikePageFaults TestEndlessScript TestKilledRenderProcess TestNoNetwork}
+  TestLikePageFaults TestEndlessScript TestKilledRenderProcess TestNoNetwork TestChartWarmUp}
 app_classes=${QUORVEL_LSAN_APP_TESTS-TestMainWindow TestComparison TestChartScripts TestAboutBox
   TestExit TestErrorHandler TestAccessibility}
 for test_class in $fault_classes; do

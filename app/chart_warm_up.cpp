@@ -1,0 +1,126 @@
+#include "app/chart_warm_up.h"
+
+#include <QPointer>
+#include <QVariant>
+#include <QWebEnginePage>
+#include <exception>
+#include <string>
+#include <vector>
+
+#include "compare/comparison_set.h"
+#include "data/fruit_table.h"
+#include "htmlview/embedded_wb.h"
+#include "reports/chart_runner.h"
+#include "reports/comparison_report.h"
+#include "reports/read_app_file.h"
+
+namespace {
+
+// About the report view's size, so that the charts are laid out as the user's will be.
+constexpr int kViewWidth = 780;
+constexpr int kViewHeight = 560;
+// A comparison of two fruits has its charts in well under a second, also on a slow machine; a
+// page that takes much longer is spinning or stuck.
+constexpr int kGiveUpMs = 5000;
+
+}  // namespace
+
+TChartWarmUp::TChartWarmUp(QObject* parent) : QObject(parent) {
+    giveUp_.setSingleShot(true);
+    giveUp_.setInterval(kGiveUpMs);
+    connect(&giveUp_, &QTimer::timeout, this, [this] { GiveUp(); });
+}
+
+TChartWarmUp::~TChartWarmUp() {
+    finished_ = true;  // the view's pending answer may come while it is destroyed
+}
+
+void TChartWarmUp::StartAfterFirstPage(TEmbeddedWB& firstView) {
+    connect(
+        &firstView, &TEmbeddedWB::OnDocumentComplete, this, [this] { Start(); },
+        Qt::SingleShotConnection);
+}
+
+void TChartWarmUp::Start() {
+    if (started_) {
+        return;
+    }
+    started_ = true;
+    // A comparison of the first two fruits: it takes Chart.js down the paths of both reports.
+    std::vector<std::string> page;
+    try {
+        std::vector<std::string> table;
+        LoadFruitTable(table);
+        ComparisonSet fruits;
+        fruits.Append(table.at(0));
+        fruits.Append(table.at(1));
+        page = ComparisonReportLines(fruits.Fruits());
+    } catch (const std::exception&) {
+        Finish(-1);  // nothing to warm up with; the user's pages say what is wrong
+        return;
+    }
+    view_ = std::make_unique<TEmbeddedWB>();
+    view_->resize(kViewWidth, kViewHeight);
+    connect(
+        view_.get(), &TEmbeddedWB::OnDocumentComplete, this, [this] { RunChartScripts(); },
+        Qt::SingleShotConnection);
+    // The scripts' answer never comes from a process that died or was given up.
+    connect(view_->page(), &QWebEnginePage::renderProcessTerminated, this, [this] { Finish(-1); });
+    giveUp_.start();
+    if (view_->LoadHtmlLines(page) != 0) {
+        Finish(-1);
+    }
+}
+
+void TChartWarmUp::RunChartScripts() {
+    try {
+        for (const char* file : kComparisonChartFiles) {
+            view_->RunScript(ReadAppFile(file), "javascript");
+        }
+    } catch (const std::exception&) {
+        // A file that cannot be read: the scripts handed over so far still run.
+    }
+    scriptsHanded_ = true;
+    giveUp_.start();
+    // Queued behind the chart scripts: its answer comes once they have run.
+    // A view given up first is deleted later, and may answer after this object is gone.
+    view_->page()->runJavaScript(QStringLiteral("document.documentElement.dataset.charts || ''"),
+                                 [self = QPointer<TChartWarmUp>(this)](const QVariant& mark) {
+                                     if (self == nullptr) {
+                                         return;
+                                     }
+                                     bool number = false;
+                                     const int charts = mark.toString().toInt(&number);
+                                     self->Finish(number ? charts : -1);
+                                 });
+}
+
+void TChartWarmUp::GiveUp() {
+    if (finished_ || !view_ || !scriptsHanded_) {
+        Finish(-1);  // not even the page came: nothing of ours is running
+        return;
+    }
+    // A chart script that never ends would hold up every page in the shared web-engine process.
+    // A new page makes the view give that process up (see TEmbeddedWB), and the pages of the
+    // other views come back in a new one.
+    connect(
+        view_.get(), &TEmbeddedWB::OnDocumentComplete, this, [this] { Finish(-1); },
+        Qt::SingleShotConnection);
+    if (view_->LoadHtmlLines({}) != 0) {
+        Finish(-1);
+    }
+}
+
+void TChartWarmUp::Finish(int charts) {
+    if (finished_) {
+        return;
+    }
+    finished_ = true;
+    charts_ = charts;
+    giveUp_.stop();
+    // Not from inside the view's own callback.
+    if (view_) {
+        view_.release()->deleteLater();
+    }
+    emit Done();
+}

@@ -1,0 +1,123 @@
+// The charts drawn once out of sight after start: they are really drawn, in a view nobody sees
+// that is gone afterwards; a broken script file makes no error box of its own; and a script that
+// never ends neither keeps the warm-up going nor the other views waiting.
+#include <QApplication>
+#include <QListWidget>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+
+#include "app/about.h"
+#include "app/chart_warm_up.h"
+#include "app/form1.h"
+#include "fault_test_support.h"
+#include "htmlview/embedded_wb.h"
+
+namespace {
+
+QList<TEmbeddedWB*> Views() {
+    QList<TEmbeddedWB*> views;
+    for (QWidget* widget : QApplication::allWidgets()) {
+        if (auto* view = qobject_cast<TEmbeddedWB*>(widget)) {
+            views.append(view);
+        }
+    }
+    return views;
+}
+
+}  // namespace
+
+class TestChartWarmUp : public QObject {
+    Q_OBJECT
+  private slots:
+    void cleanupTestCase() { RestoreAppFiles(); }
+
+    void drawsOnceOutOfSightAfterTheFirstPage() {
+        RestoreAppFiles();
+        ModalWatcher watcher;
+        AppWindows app;
+        TForm1& form = *app.form;
+        const auto windowViews = Views().size();
+        TChartWarmUp warmUp;
+        QSignalSpy done(&warmUp, &TChartWarmUp::Done);
+        warmUp.StartAfterFirstPage(*form.wb);
+        QCOMPARE(Views().size(), windowViews);  // nothing before the window's first page
+
+        // While it draws, its view is one more, and never shown.
+        QTRY_VERIFY_WITH_TIMEOUT(Views().size() > windowViews || done.count() > 0, 60000);
+        for (TEmbeddedWB* view : Views()) {
+            if (view->window() == view) {
+                QVERIFY(!view->isVisible());
+            }
+        }
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 60000);
+        QVERIFY(warmUp.Finished());
+        QCOMPARE(warmUp.Charts(), 10);  // the comparison of two fruits, every chart drawn
+        QTRY_COMPARE_WITH_TIMEOUT(Views().size(), windowViews, 10000);
+
+        // Once only: the window's next pages start nothing, and show their own charts.
+        AddFruit(form, 5);
+        QTRY_VERIFY_WITH_TIMEOUT(ReportShows(form, form.listafrutas->item(5)->text()), 60000);
+        AddFruit(form, 6);
+        QTRY_VERIFY_WITH_TIMEOUT(ComparisonShows(form, 2), 60000);
+        QCOMPARE(done.count(), 1);
+        QCOMPARE(Views().size(), windowViews);
+        QCOMPARE(watcher.boxes.size(), std::size_t{0});
+    }
+
+    // The page the user asks for reports a broken file; the warm-up only ends.
+    void saysNothingOfABrokenScriptFile() {
+        const struct {
+            const char* file;
+            Fault fault;
+            int charts;  // what the hidden page was marked with
+        } cases[] = {
+            {"exacomp.dat", Fault::Missing, -1},  // the sequence stops before the mark
+            {"jq.dat", Fault::Directory, -1},
+            {"jq.dat", Fault::Throws, 0},  // no Chart.js: the last script marks no charts
+            {"vis.dat", Fault::Garbage, 0},
+        };
+        for (const auto& c : cases) {
+            RestoreAppFiles();
+            BreakAppFile(c.file, c.fault);
+            ModalWatcher watcher;
+            const auto viewsBefore = Views().size();
+            TChartWarmUp warmUp;
+            QSignalSpy done(&warmUp, &TChartWarmUp::Done);
+            warmUp.Start();
+            QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 60000);
+            QVERIFY2(warmUp.Charts() == c.charts,
+                     qPrintable(QStringLiteral("%1 %2: %3 charts")
+                                    .arg(QLatin1String(c.file), QLatin1String(FaultName(c.fault)))
+                                    .arg(warmUp.Charts())));
+            QTRY_COMPARE_WITH_TIMEOUT(Views().size(), viewsBefore, 10000);
+            QCOMPARE(watcher.boxes.size(), std::size_t{0});
+        }
+    }
+
+    // A script that spins for ever would stall every page of the shared web-engine process: the
+    // warm-up gives that process up, and the window's pages come back with their charts.
+    void endsWhenAScriptNeverEnds() {
+        RestoreAppFiles();
+        WriteAppFile("exacomp.dat", "for (;;) {}\n");
+        ModalWatcher watcher;
+        AppWindows app;
+        TForm1& form = *app.form;
+        const auto windowViews = Views().size();
+        TChartWarmUp warmUp;
+        QSignalSpy done(&warmUp, &TChartWarmUp::Done);
+        warmUp.StartAfterFirstPage(*form.wb);
+        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 60000);
+        QCOMPARE(warmUp.Charts(), -1);
+        QTRY_COMPARE_WITH_TIMEOUT(Views().size(), windowViews, 10000);
+        // Without anything from the user, the window's page answers again, charts run.
+        QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb), QStringLiteral("0"), 30000);
+
+        AddFruit(form, 9);
+        QTRY_VERIFY_WITH_TIMEOUT(ReportShows(form, form.listafrutas->item(9)->text()), 60000);
+        QCOMPARE(watcher.boxes.size(), std::size_t{0});
+    }
+};
+
+QUORVEL_REGISTER_GUI_TEST(TestChartWarmUp);
+#include "test_chart_warm_up.moc"
