@@ -25,6 +25,18 @@ QList<TEmbeddedWB*> Views() {
     return views;
 }
 
+// The program at start: its two windows, and the warm-up waiting for the main window's first page.
+struct StartedProgram {
+    StartedProgram() { warmUp.StartAfterFirstPage(*app.form->wb); }
+
+    ModalWatcher watcher;
+    AppWindows app;
+    TForm1& form = *app.form;
+    const qsizetype windowViews = Views().size();
+    TChartWarmUp warmUp;
+    QSignalSpy done{&warmUp, &TChartWarmUp::Done};
+};
+
 }  // namespace
 
 class TestChartWarmUp : public QObject {
@@ -34,35 +46,31 @@ class TestChartWarmUp : public QObject {
 
     void drawsOnceOutOfSightAfterTheFirstPage() {
         RestoreAppFiles();
-        ModalWatcher watcher;
-        AppWindows app;
-        TForm1& form = *app.form;
-        const auto windowViews = Views().size();
-        TChartWarmUp warmUp;
-        QSignalSpy done(&warmUp, &TChartWarmUp::Done);
-        warmUp.StartAfterFirstPage(*form.wb);
-        QCOMPARE(Views().size(), windowViews);  // nothing before the window's first page
+        StartedProgram program;
+        TForm1& form = program.form;
+        QCOMPARE(Views().size(), program.windowViews);  // nothing before the window's first page
 
         // While it draws, its view is one more, and never shown.
-        QTRY_VERIFY_WITH_TIMEOUT(Views().size() > windowViews || done.count() > 0, 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(Views().size() > program.windowViews || program.done.count() > 0,
+                                 60000);
         for (TEmbeddedWB* view : Views()) {
             if (view->window() == view) {
                 QVERIFY(!view->isVisible());
             }
         }
-        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 60000);
-        QVERIFY(warmUp.Finished());
-        QCOMPARE(warmUp.Charts(), 10);  // the comparison of two fruits, every chart drawn
-        QTRY_COMPARE_WITH_TIMEOUT(Views().size(), windowViews, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(program.done.count(), 1, 60000);
+        QVERIFY(program.warmUp.Finished());
+        QCOMPARE(program.warmUp.Charts(), 10);  // the comparison of two fruits, every chart drawn
+        QTRY_COMPARE_WITH_TIMEOUT(Views().size(), program.windowViews, 10000);
 
         // Once only: the window's next pages start nothing, and show their own charts.
         AddFruit(form, 5);
         QTRY_VERIFY_WITH_TIMEOUT(ReportShows(form, form.listafrutas->item(5)->text()), 60000);
         AddFruit(form, 6);
         QTRY_VERIFY_WITH_TIMEOUT(ComparisonShows(form, 2), 60000);
-        QCOMPARE(done.count(), 1);
-        QCOMPARE(Views().size(), windowViews);
-        QCOMPARE(watcher.boxes.size(), std::size_t{0});
+        QCOMPARE(program.done.count(), 1);
+        QCOMPARE(Views().size(), program.windowViews);
+        QCOMPARE(program.watcher.boxes.size(), std::size_t{0});
     }
 
     // The page the user asks for reports a broken file; the warm-up only ends.
@@ -100,22 +108,17 @@ class TestChartWarmUp : public QObject {
     void endsWhenAScriptNeverEnds() {
         RestoreAppFiles();
         WriteAppFile("exacomp.dat", "for (;;) {}\n");
-        ModalWatcher watcher;
-        AppWindows app;
-        TForm1& form = *app.form;
-        const auto windowViews = Views().size();
-        TChartWarmUp warmUp;
-        QSignalSpy done(&warmUp, &TChartWarmUp::Done);
-        warmUp.StartAfterFirstPage(*form.wb);
-        QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 60000);
-        QCOMPARE(warmUp.Charts(), -1);
-        QTRY_COMPARE_WITH_TIMEOUT(Views().size(), windowViews, 10000);
+        StartedProgram program;
+        TForm1& form = program.form;
+        QTRY_COMPARE_WITH_TIMEOUT(program.done.count(), 1, 60000);
+        QCOMPARE(program.warmUp.Charts(), -1);
+        QTRY_COMPARE_WITH_TIMEOUT(Views().size(), program.windowViews, 10000);
         // Without anything from the user, the window's page answers again, charts run.
         QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb), QStringLiteral("0"), 30000);
 
         AddFruit(form, 9);
         QTRY_VERIFY_WITH_TIMEOUT(ReportShows(form, form.listafrutas->item(9)->text()), 60000);
-        QCOMPARE(watcher.boxes.size(), std::size_t{0});
+        QCOMPARE(program.watcher.boxes.size(), std::size_t{0});
     }
 };
 
