@@ -7,12 +7,12 @@
 #include <string>
 #include <vector>
 
+#include "app/view_script_target.h"
 #include "compare/comparison_set.h"
 #include "data/fruit_table.h"
 #include "htmlview/embedded_wb.h"
 #include "reports/chart_runner.h"
 #include "reports/comparison_report.h"
-#include "reports/read_app_file.h"
 
 namespace {
 
@@ -74,9 +74,8 @@ void TChartWarmUp::Start() {
 
 void TChartWarmUp::RunChartScripts() {
     try {
-        for (const char* file : kComparisonChartFiles) {
-            view_->RunScript(ReadAppFile(file), "javascript");
-        }
+        TViewScriptTarget view(*view_);
+        RunComparisonCharts(view);
     } catch (const std::exception&) {
         // A file that cannot be read: the scripts handed over so far still run.
     }
@@ -96,7 +95,7 @@ void TChartWarmUp::RunChartScripts() {
 }
 
 void TChartWarmUp::GiveUp() {
-    if (finished_ || !view_ || !scriptsHanded_) {
+    if (!scriptsHanded_) {
         Finish(-1);  // not even the page came: nothing of ours is running
         return;
     }
