@@ -2,7 +2,7 @@
 
 #include <QStringList>
 
-QFont TahomaFont(int pixelSize, bool bold) {
+QFont tahomaFont(int pixelSize, bool bold) {
     QFont font;
     font.setFamilies({QStringLiteral("Tahoma"), QStringLiteral("Liberation Sans"),
                       QStringLiteral("DejaVu Sans")});

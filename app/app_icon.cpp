@@ -2,7 +2,7 @@
 
 #include <QFile>
 
-QIcon ApplicationIcon() {
+QIcon applicationIcon() {
     QIcon icon;
     for (const int size : {16, 32, 48, 64, 128}) {
         const QString file = QStringLiteral(":/icons/quorvel-%1.png").arg(size);

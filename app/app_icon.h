@@ -3,4 +3,4 @@
 #include <QIcon>
 
 // The strawberry, in every size the program carries; shown by both windows and the task bar.
-QIcon ApplicationIcon();
+QIcon applicationIcon();

@@ -6,16 +6,16 @@
 #include "app/application_title.h"
 #include "app/error_report.h"
 
-TApplication::TApplication(int& argc, char** argv) : QApplication(argc, argv) {
+Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QString::fromLatin1(kApplicationTitle));
-    setWindowIcon(ApplicationIcon());
+    setWindowIcon(applicationIcon());
 }
 
-bool TApplication::notify(QObject* receiver, QEvent* event) {
+bool Application::notify(QObject* receiver, QEvent* event) {
     try {
         return QApplication::notify(receiver, event);
     } catch (const std::exception& error) {
-        ShowErrorBox(error);
+        showErrorBox(error);
         return false;
     }
 }

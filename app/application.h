@@ -4,10 +4,10 @@
 
 // The application object. Its event dispatch is the program's default error handler: an error
 // that escapes an event handler is shown in an error box, and the program goes on.
-class TApplication : public QApplication {
+class Application : public QApplication {
     Q_OBJECT
   public:
-    TApplication(int& argc, char** argv);
+    Application(int& argc, char** argv);
 
     bool notify(QObject* receiver, QEvent* event) override;
 };

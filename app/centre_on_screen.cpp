@@ -4,7 +4,7 @@
 #include <QStyle>
 #include <QWidget>
 
-void CentreOnScreen(QWidget& window) {
+void centreOnScreen(QWidget& window) {
     if (const QScreen* screen = window.screen()) {
         window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                                screen->availableGeometry()));

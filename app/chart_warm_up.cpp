@@ -10,7 +10,7 @@
 #include "app/view_script_target.h"
 #include "compare/comparison_set.h"
 #include "data/fruit_table.h"
-#include "htmlview/embedded_wb.h"
+#include "htmlview/html_view.h"
 #include "reports/chart_runner.h"
 #include "reports/comparison_report.h"
 
@@ -25,23 +25,23 @@ constexpr int kGiveUpMs = 5000;
 
 }  // namespace
 
-TChartWarmUp::TChartWarmUp(QObject* parent) : QObject(parent) {
+ChartWarmUp::ChartWarmUp(QObject* parent) : QObject(parent) {
     giveUp_.setSingleShot(true);
     giveUp_.setInterval(kGiveUpMs);
-    connect(&giveUp_, &QTimer::timeout, this, [this] { GiveUp(); });
+    connect(&giveUp_, &QTimer::timeout, this, [this] { giveUp(); });
 }
 
-TChartWarmUp::~TChartWarmUp() {
+ChartWarmUp::~ChartWarmUp() {
     finished_ = true;  // the view's pending answer may come while it is destroyed
 }
 
-void TChartWarmUp::StartAfterFirstPage(TEmbeddedWB& firstView) {
+void ChartWarmUp::startAfterFirstPage(HtmlView& firstView) {
     connect(
-        &firstView, &TEmbeddedWB::OnDocumentComplete, this, [this] { Start(); },
+        &firstView, &HtmlView::documentComplete, this, [this] { start(); },
         Qt::SingleShotConnection);
 }
 
-void TChartWarmUp::Start() {
+void ChartWarmUp::start() {
     if (started_) {
         return;
     }
@@ -50,32 +50,32 @@ void TChartWarmUp::Start() {
     std::vector<std::string> page;
     try {
         std::vector<std::string> table;
-        LoadFruitTable(table);
+        loadFruitTable(table);
         ComparisonSet fruits;
-        fruits.Append(table.at(0));
-        fruits.Append(table.at(1));
-        page = ComparisonReportLines(fruits.Fruits());
+        fruits.append(table.at(0));
+        fruits.append(table.at(1));
+        page = comparisonReportLines(fruits.fruits());
     } catch (const std::exception&) {
-        Finish(-1);  // nothing to warm up with; the user's pages say what is wrong
+        finish(-1);  // nothing to warm up with; the user's pages say what is wrong
         return;
     }
-    view_ = std::make_unique<TEmbeddedWB>();
+    view_ = std::make_unique<HtmlView>();
     view_->resize(kViewWidth, kViewHeight);
     connect(
-        view_.get(), &TEmbeddedWB::OnDocumentComplete, this, [this] { RunChartScripts(); },
+        view_.get(), &HtmlView::documentComplete, this, [this] { runChartScripts(); },
         Qt::SingleShotConnection);
     // The scripts' answer never comes from a process that died or was given up.
-    connect(view_->page(), &QWebEnginePage::renderProcessTerminated, this, [this] { Finish(-1); });
+    connect(view_->page(), &QWebEnginePage::renderProcessTerminated, this, [this] { finish(-1); });
     giveUp_.start();
-    if (view_->LoadHtmlLines(page) != 0) {
-        Finish(-1);
+    if (view_->loadHtmlLines(page) != 0) {
+        finish(-1);
     }
 }
 
-void TChartWarmUp::RunChartScripts() {
+void ChartWarmUp::runChartScripts() {
     try {
-        TViewScriptTarget view(*view_);
-        RunComparisonCharts(view);
+        ViewScriptTarget view(*view_);
+        runComparisonCharts(view);
     } catch (const std::exception&) {
         // A file that cannot be read: the scripts handed over so far still run.
     }
@@ -84,33 +84,33 @@ void TChartWarmUp::RunChartScripts() {
     // Queued behind the chart scripts: its answer comes once they have run.
     // A view given up first is deleted later, and may answer after this object is gone.
     view_->page()->runJavaScript(QStringLiteral("document.documentElement.dataset.charts || ''"),
-                                 [self = QPointer<TChartWarmUp>(this)](const QVariant& mark) {
+                                 [self = QPointer<ChartWarmUp>(this)](const QVariant& mark) {
                                      if (self == nullptr) {
                                          return;
                                      }
                                      bool number = false;
                                      const int charts = mark.toString().toInt(&number);
-                                     self->Finish(number ? charts : -1);
+                                     self->finish(number ? charts : -1);
                                  });
 }
 
-void TChartWarmUp::GiveUp() {
+void ChartWarmUp::giveUp() {
     if (!scriptsHanded_) {
-        Finish(-1);  // not even the page came: nothing of ours is running
+        finish(-1);  // not even the page came: nothing of ours is running
         return;
     }
     // A chart script that never ends would hold up every page in the shared web-engine process.
-    // A new page makes the view give that process up (see TEmbeddedWB), and the pages of the
+    // A new page makes the view give that process up (see HtmlView), and the pages of the
     // other views come back in a new one.
     connect(
-        view_.get(), &TEmbeddedWB::OnDocumentComplete, this, [this] { Finish(-1); },
+        view_.get(), &HtmlView::documentComplete, this, [this] { finish(-1); },
         Qt::SingleShotConnection);
-    if (view_->LoadHtmlLines({}) != 0) {
-        Finish(-1);
+    if (view_->loadHtmlLines({}) != 0) {
+        finish(-1);
     }
 }
 
-void TChartWarmUp::Finish(int charts) {
+void ChartWarmUp::finish(int charts) {
     if (finished_) {
         return;
     }
@@ -121,5 +121,5 @@ void TChartWarmUp::Finish(int charts) {
     if (view_) {
         view_.release()->deleteLater();
     }
-    emit Done();
+    emit done();
 }

@@ -4,7 +4,7 @@
 #include <QTimer>
 #include <memory>
 
-class TEmbeddedWB;
+class HtmlView;
 
 // Draws the charts of a small comparison once, in a view nobody sees, as soon as the main
 // window's first page has finished. A fresh page builds its charts about twice as fast once the
@@ -12,31 +12,31 @@ class TEmbeddedWB;
 // and first comparison would pay for the compiling. Each page still reads the chart scripts
 // afresh; the warm-up only makes the engine's caches warm. It says nothing of a script file it
 // cannot read: the page the user asks for reports that.
-class TChartWarmUp : public QObject {
+class ChartWarmUp : public QObject {
     Q_OBJECT
   public:
-    explicit TChartWarmUp(QObject* parent = nullptr);
-    ~TChartWarmUp() override;
+    explicit ChartWarmUp(QObject* parent = nullptr);
+    ~ChartWarmUp() override;
 
     // Starts once, when firstView has finished its first page.
-    void StartAfterFirstPage(TEmbeddedWB& firstView);
+    void startAfterFirstPage(HtmlView& firstView);
     // Starts now: loads the comparison and runs its chart scripts in a hidden view.
-    void Start();
-    bool Finished() const { return finished_; }
+    void start();
+    bool finished() const { return finished_; }
     // The number of charts the hidden page was marked with, or -1 when it got no mark (a script
     // file missing or failing, or the page's process gone).
-    int Charts() const { return charts_; }
+    int charts() const { return charts_; }
 
   signals:
     // The hidden view has drawn its charts (or given up) and is gone.
-    void Done();
+    void done();
 
   private:
-    void RunChartScripts();
-    void GiveUp();
-    void Finish(int charts);
+    void runChartScripts();
+    void giveUp();
+    void finish(int charts);
 
-    std::unique_ptr<TEmbeddedWB> view_;
+    std::unique_ptr<HtmlView> view_;
     QTimer giveUp_;  // a page that never finishes must not keep its view, nor its process busy
     bool started_ = false;
     bool scriptsHanded_ = false;

@@ -10,15 +10,14 @@
 namespace {
 
 // How assistive tools see the label: a link named by its text, with one action, "press".
-class TLinkAccessible : public QAccessibleWidget {
+class LinkAccessible : public QAccessibleWidget {
   public:
-    explicit TLinkAccessible(TClickableLabel* label)
-        : QAccessibleWidget(label, QAccessible::Link) {}
+    explicit LinkAccessible(ClickableLabel* label) : QAccessibleWidget(label, QAccessible::Link) {}
 
     QString text(QAccessible::Text t) const override {
         QString value = QAccessibleWidget::text(t);
         if (value.isEmpty() && t == QAccessible::Name) {
-            value = Label()->text();
+            value = label()->text();
         }
         return value;
     }
@@ -27,25 +26,25 @@ class TLinkAccessible : public QAccessibleWidget {
 
     void doAction(const QString& actionName) override {
         if (actionName == pressAction()) {
-            emit Label()->clicked();
+            emit label()->clicked();
         }
     }
 
   private:
-    TClickableLabel* Label() const { return static_cast<TClickableLabel*>(widget()); }
+    ClickableLabel* label() const { return static_cast<ClickableLabel*>(widget()); }
 };
 
 QAccessibleInterface* LinkAccessibleFactory(const QString& className, QObject* object) {
     if (className == QLatin1String("TClickableLabel") && object != nullptr &&
         object->isWidgetType()) {
-        return new TLinkAccessible(static_cast<TClickableLabel*>(object));
+        return new LinkAccessible(static_cast<ClickableLabel*>(object));
     }
     return nullptr;
 }
 
 }  // namespace
 
-TClickableLabel::TClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
+ClickableLabel::ClickableLabel(const QString& text, QWidget* parent) : QLabel(text, parent) {
     static const bool factoryInstalled = [] {
         QAccessible::installFactory(LinkAccessibleFactory);
         return true;
@@ -54,12 +53,12 @@ TClickableLabel::TClickableLabel(const QString& text, QWidget* parent) : QLabel(
     setFocusPolicy(Qt::TabFocus);
 }
 
-void TClickableLabel::mousePressEvent(QMouseEvent* event) {
+void ClickableLabel::mousePressEvent(QMouseEvent* event) {
     pressed_ = event->button() == Qt::LeftButton;
     event->accept();
 }
 
-void TClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     const bool click = pressed_ && event->button() == Qt::LeftButton &&
                        rect().contains(event->position().toPoint());
     pressed_ = false;
@@ -69,7 +68,7 @@ void TClickableLabel::mouseReleaseEvent(QMouseEvent* event) {
     }
 }
 
-void TClickableLabel::keyPressEvent(QKeyEvent* event) {
+void ClickableLabel::keyPressEvent(QKeyEvent* event) {
     const int key = event->key();
     const bool press = key == Qt::Key_Return || key == Qt::Key_Enter || key == Qt::Key_Space ||
                        key == Qt::Key_Select;
@@ -81,7 +80,7 @@ void TClickableLabel::keyPressEvent(QKeyEvent* event) {
     QLabel::keyPressEvent(event);
 }
 
-void TClickableLabel::paintEvent(QPaintEvent* event) {
+void ClickableLabel::paintEvent(QPaintEvent* event) {
     QLabel::paintEvent(event);
     if (!hasFocus()) {
         return;

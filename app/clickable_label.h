@@ -6,10 +6,10 @@
 // it), and, because it takes the focus from the Tab key, a press of Enter, Return or Space while
 // it has the focus. At rest it looks like any label; with the focus the style's focus frame is
 // drawn around it. Assistive tools see it as a link that can be pressed.
-class TClickableLabel : public QLabel {
+class ClickableLabel : public QLabel {
     Q_OBJECT
   public:
-    explicit TClickableLabel(const QString& text, QWidget* parent = nullptr);
+    explicit ClickableLabel(const QString& text, QWidget* parent = nullptr);
 
   signals:
     void clicked();

@@ -8,21 +8,21 @@
 // an error message box titled with the application's title. The program goes on afterwards.
 
 // The text as the box shows it: a final period is added when the text lacks one.
-QString ErrorBoxText(const QString& text);
+QString errorBoxText(const QString& text);
 
 // Shows the box modally and returns when the user has dismissed it.
-void ShowErrorBox(const QString& text);
-void ShowErrorBox(const std::exception& error);
+void showErrorBox(const QString& text);
+void showErrorBox(const std::exception& error);
 
 // Wraps a handler so that an error escaping it is shown as above instead of unwinding through
 // Qt's event dispatch (which does not support exceptions).
 template <typename Handler>
-auto Guarded(Handler handler) {
+auto guarded(Handler handler) {
     return [handler = std::move(handler)]() mutable {
         try {
             handler();
         } catch (const std::exception& error) {
-            ShowErrorBox(error);
+            showErrorBox(error);
         }
     };
 }

@@ -2,12 +2,12 @@
 
 #include <QKeyEvent>
 
-TKeyboardToolButton::TKeyboardToolButton(QWidget* parent) : QToolButton(parent) {
+KeyboardToolButton::KeyboardToolButton(QWidget* parent) : QToolButton(parent) {
     // A button in a tool bar is left out of the focus chain unless it asks to be in it.
     setFocusPolicy(Qt::TabFocus);
 }
 
-void TKeyboardToolButton::keyPressEvent(QKeyEvent* event) {
+void KeyboardToolButton::keyPressEvent(QKeyEvent* event) {
     // Space is the button's own key already; Enter and Return press it too, as they press a push
     // button that has the focus.
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

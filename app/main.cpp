@@ -5,29 +5,29 @@
 #include <QGuiApplication>
 #include <memory>
 
-#include "app/about.h"
+#include "app/about_box.h"
 #include "app/application.h"
 #include "app/centre_on_screen.h"
 #include "app/chart_warm_up.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "htmlview/web_engine_setup.h"
 
 int main(int argc, char* argv[]) {
-    PrepareWebEngine();
-    TApplication application(argc, argv);
+    prepareWebEngine();
+    Application application(argc, argv);
     // Wayland launchers and task bars match the window to the desktop entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
-    auto form1 = std::make_unique<TForm1>();
-    auto about = std::make_unique<TAbout>();
-    form1->SetAbout(about.get());
+    auto mainWindow = std::make_unique<MainWindow>();
+    auto about = std::make_unique<AboutBox>();
+    mainWindow->setAbout(about.get());
     // Once the window's first page is done, the charts are drawn once out of sight, so the first
     // report the user asks for does not wait for the web engine to compile Chart.js.
-    TChartWarmUp warmUp;
-    warmUp.StartAfterFirstPage(*form1->wb);
-    CentreOnScreen(*form1);
-    form1->show();
-    const int result = TApplication::exec();
+    ChartWarmUp warmUp;
+    warmUp.startAfterFirstPage(*mainWindow->fruitReportView);
+    centreOnScreen(*mainWindow);
+    mainWindow->show();
+    const int result = Application::exec();
     about.reset();
-    form1.reset();
+    mainWindow.reset();
     return result;
 }

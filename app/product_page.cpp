@@ -2,14 +2,14 @@
 
 #include <QDesktopServices>
 
-QString ProductHost() {
+QString productHost() {
     return QString::fromLatin1(kProductHost);
 }
 
-QUrl ProductPageUrl() {
-    return QUrl(QStringLiteral("https://") + ProductHost() + QStringLiteral("/quorvel"));
+QUrl productPageUrl() {
+    return QUrl(QStringLiteral("https://") + productHost() + QStringLiteral("/quorvel"));
 }
 
-void OpenProductPage() {
-    QDesktopServices::openUrl(ProductPageUrl());
+void openProductPage() {
+    QDesktopServices::openUrl(productPageUrl());
 }

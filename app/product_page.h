@@ -8,8 +8,8 @@
 // cannot open an address without one.
 inline constexpr char kProductHost[] = "www.quorvel.org";
 
-QString ProductHost();
-QUrl ProductPageUrl();
+QString productHost();
+QUrl productPageUrl();
 
 // Hands the page to the user's browser; whether one could open it is not looked at.
-void OpenProductPage();
+void openProductPage();

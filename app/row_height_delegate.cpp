@@ -1,10 +1,10 @@
 #include "app/row_height_delegate.h"
 
-TRowHeightDelegate::TRowHeightDelegate(int height, QObject* parent)
+RowHeightDelegate::RowHeightDelegate(int height, QObject* parent)
     : QStyledItemDelegate(parent), height_(height) {}
 
-QSize TRowHeightDelegate::sizeHint(const QStyleOptionViewItem& option,
-                                   const QModelIndex& index) const {
+QSize RowHeightDelegate::sizeHint(const QStyleOptionViewItem& option,
+                                  const QModelIndex& index) const {
     QSize size = QStyledItemDelegate::sizeHint(option, index);
     size.setHeight(height_);
     return size;

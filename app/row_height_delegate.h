@@ -3,10 +3,10 @@
 #include <QStyledItemDelegate>
 
 // Draws list entries as usual but lays them out at a fixed height in pixels.
-class TRowHeightDelegate : public QStyledItemDelegate {
+class RowHeightDelegate : public QStyledItemDelegate {
     Q_OBJECT
   public:
-    TRowHeightDelegate(int height, QObject* parent);
+    RowHeightDelegate(int height, QObject* parent);
 
     QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 

@@ -1,7 +1,7 @@
 #include "app/view_script_target.h"
 
-#include "htmlview/embedded_wb.h"
+#include "htmlview/html_view.h"
 
-void TViewScriptTarget::RunScript(const std::string& scriptText, const std::string& language) {
-    view_.RunScript(scriptText, language);
+void ViewScriptTarget::runScript(const std::string& scriptText, const std::string& language) {
+    view_.runScript(scriptText, language);
 }

@@ -4,15 +4,15 @@
 
 #include "reports/chart_runner.h"
 
-class TEmbeddedWB;
+class HtmlView;
 
 // Lets the chart runner run its scripts in one of the program's web views.
-class TViewScriptTarget : public ScriptTarget {
+class ViewScriptTarget : public ScriptTarget {
   public:
-    explicit TViewScriptTarget(TEmbeddedWB& view) : view_(view) {}
+    explicit ViewScriptTarget(HtmlView& view) : view_(view) {}
 
-    void RunScript(const std::string& scriptText, const std::string& language) override;
+    void runScript(const std::string& scriptText, const std::string& language) override;
 
   private:
-    TEmbeddedWB& view_;
+    HtmlView& view_;
 };

@@ -13,8 +13,8 @@
 #include <string>
 #include <vector>
 
+#include "data/fruit.h"
 #include "data/fruit_table.h"
-#include "data/fruta.h"
 #include "reports/comparison_report.h"
 
 namespace {
@@ -30,7 +30,7 @@ struct Figures {
 };
 
 // Nanoseconds per call of op, over `rounds` rounds of `reps` calls.
-Figures Measure(const std::function<void()>& op, int reps, int rounds = 15) {
+Figures measure(const std::function<void()>& op, int reps, int rounds = 15) {
     std::vector<double> perCall;
     for (int r = 0; r < rounds; ++r) {
         const auto start = Clock::now();
@@ -44,7 +44,7 @@ Figures Measure(const std::function<void()>& op, int reps, int rounds = 15) {
     return {perCall[perCall.size() / 2], perCall.front(), perCall.back()};
 }
 
-std::size_t Bytes(const std::vector<std::string>& lines) {
+std::size_t bytes(const std::vector<std::string>& lines) {
     std::size_t total = 0;
     for (const auto& line : lines) {
         total += line.size() + 2;  // each line travels with CR LF
@@ -53,9 +53,9 @@ std::size_t Bytes(const std::vector<std::string>& lines) {
 }
 
 // Copying `bytes` bytes from one buffer into a fresh one: the least any writer of them has to do.
-Figures CopyFloor(std::size_t bytes, int reps) {
+Figures copyFloor(std::size_t bytes, int reps) {
     const std::string source(bytes, 'x');
-    return Measure(
+    return measure(
         [&] {
             std::unique_ptr<char[]> target(new char[bytes]);
             std::memcpy(target.get(), source.data(), bytes);
@@ -65,8 +65,8 @@ Figures CopyFloor(std::size_t bytes, int reps) {
 }
 
 // Copying the page itself, line by line, into a fresh list: the same bytes in the same shape.
-Figures LinesFloor(const std::vector<std::string>& lines, int reps) {
-    return Measure(
+Figures linesFloor(const std::vector<std::string>& lines, int reps) {
+    return measure(
         [&] {
             std::vector<std::string> copy(lines);
             g_sink = g_sink + copy.size();
@@ -74,7 +74,7 @@ Figures LinesFloor(const std::vector<std::string>& lines, int reps) {
         reps);
 }
 
-void Report(const char* what, std::size_t bytes, const Figures& op, const Figures& floor) {
+void report(const char* what, std::size_t bytes, const Figures& op, const Figures& floor) {
     std::printf("%-34s %6zu B %8.2f us [%6.2f-%6.2f]   floor %6.2f us [%5.2f-%5.2f]   %6.1fx\n",
                 what, bytes, op.median / 1000, op.low / 1000, op.high / 1000, floor.median / 1000,
                 floor.low / 1000, floor.high / 1000, op.median / floor.median);
@@ -86,36 +86,36 @@ int main() {
     std::printf("%-34s %8s %25s   %-27s %7s\n", "operation", "bytes", "median [range] per call",
                 "floor: median [range]", "ratio");
     std::vector<std::string> table;
-    LoadFruitTable(table);
+    loadFruitTable(table);
 
     const std::string& line = table[0];
-    const Figures build = Measure([&] { g_sink = g_sink + TFruta(line).Fields.size(); }, 2000);
-    Report("build a record (line 0)", line.size(), build, CopyFloor(line.size(), 2000));
+    const Figures build = measure([&] { g_sink = g_sink + Fruit(line).Fields.size(); }, 2000);
+    report("build a record (line 0)", line.size(), build, copyFloor(line.size(), 2000));
 
     std::vector<std::string> page;
-    const Figures single = Measure(
+    const Figures single = measure(
         [&] {
-            TFruta fruit(table[144]);
-            fruit.WriteReport(page);
+            Fruit fruit(table[144]);
+            fruit.writeReport(page);
             g_sink = g_sink + page.size();
         },
         500);
-    Report("single-fruit page", Bytes(page), single, CopyFloor(Bytes(page), 500));
-    Report("  against copying its lines", Bytes(page), single, LinesFloor(page, 500));
+    report("single-fruit page", bytes(page), single, copyFloor(bytes(page), 500));
+    report("  against copying its lines", bytes(page), single, linesFloor(page, 500));
 
-    std::vector<std::unique_ptr<TFruta>> nine;
+    std::vector<std::unique_ptr<Fruit>> nine;
     for (std::size_t i : {0, 13, 27, 54, 68, 82, 110, 123, 144}) {
-        nine.push_back(std::make_unique<TFruta>(table[i]));
+        nine.push_back(std::make_unique<Fruit>(table[i]));
     }
     std::vector<std::string> comparison;
-    const Figures compare = Measure(
+    const Figures compare = measure(
         [&] {
-            comparison = ComparisonReportLines(nine);
+            comparison = comparisonReportLines(nine);
             g_sink = g_sink + comparison.size();
         },
         200);
-    Report("nine-fruit comparison page", Bytes(comparison), compare,
-           CopyFloor(Bytes(comparison), 200));
-    Report("  against copying its lines", Bytes(comparison), compare, LinesFloor(comparison, 200));
+    report("nine-fruit comparison page", bytes(comparison), compare,
+           copyFloor(bytes(comparison), 200));
+    report("  against copying its lines", bytes(comparison), compare, linesFloor(comparison, 200));
     return 0;
 }

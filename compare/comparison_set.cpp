@@ -6,26 +6,26 @@
 const char* const ComparisonSet::kLimitMessage =
     "Please remove some fruits from comparison before adding any more";
 
-bool ComparisonSet::Contains(const std::string& displayName) const {
+bool ComparisonSet::contains(const std::string& displayName) const {
     return std::any_of(fruits_.begin(), fruits_.end(),
-                       [&](const auto& fruit) { return fruit->DisplayName() == displayName; });
+                       [&](const auto& fruit) { return fruit->displayName() == displayName; });
 }
 
-TFruta& ComparisonSet::Append(const std::string& tableLine) {
-    if (IsFull()) {
+Fruit& ComparisonSet::append(const std::string& tableLine) {
+    if (isFull()) {
         throw std::logic_error(kLimitMessage);
     }
-    auto fruit = std::make_unique<TFruta>(tableLine);
-    if (Contains(fruit->DisplayName())) {
-        throw std::logic_error("\"" + fruit->DisplayName() + "\" is compared already");
+    auto fruit = std::make_unique<Fruit>(tableLine);
+    if (contains(fruit->displayName())) {
+        throw std::logic_error("\"" + fruit->displayName() + "\" is compared already");
     }
     fruits_.push_back(std::move(fruit));
     return *fruits_.back();
 }
 
-bool ComparisonSet::Remove(const std::string& displayName) {
+bool ComparisonSet::remove(const std::string& displayName) {
     const auto found = std::find_if(fruits_.begin(), fruits_.end(), [&](const auto& fruit) {
-        return fruit->DisplayName() == displayName;
+        return fruit->displayName() == displayName;
     });
     if (found == fruits_.end()) {
         return false;
@@ -34,11 +34,11 @@ bool ComparisonSet::Remove(const std::string& displayName) {
     return true;
 }
 
-std::vector<std::string> ComparisonSet::DisplayNames() const {
+std::vector<std::string> ComparisonSet::displayNames() const {
     std::vector<std::string> names;
     names.reserve(fruits_.size());
     for (const auto& fruit : fruits_) {
-        names.push_back(fruit->DisplayName());
+        names.push_back(fruit->displayName());
     }
     return names;
 }

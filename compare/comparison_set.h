@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "data/fruta.h"
+#include "data/fruit.h"
 
 // The fruits being compared, in the order they were added: at most nine, no two with the same
 // display name. Owns its records.
@@ -14,25 +14,25 @@ class ComparisonSet {
     static constexpr std::size_t kLimit = 9;
     static const char* const kLimitMessage;
 
-    std::size_t Count() const { return fruits_.size(); }
-    bool IsFull() const { return fruits_.size() >= kLimit; }
-    bool Contains(const std::string& displayName) const;
+    std::size_t count() const { return fruits_.size(); }
+    bool isFull() const { return fruits_.size() >= kLimit; }
+    bool contains(const std::string& displayName) const;
 
-    // Builds a record from a table line and puts it last. Raises EListError for a line that is not
-    // a fruit, and std::logic_error when the set is full or already holds a fruit of that name; the
-    // set is unchanged then.
-    TFruta& Append(const std::string& tableLine);
+    // Builds a record from a table line and puts it last. Raises ListIndexError for a line that is
+    // not a fruit, and std::logic_error when the set is full or already holds a fruit of that name;
+    // the set is unchanged then.
+    Fruit& append(const std::string& tableLine);
 
     // Takes out and frees the first record of that display name; false when there is none.
-    bool Remove(const std::string& displayName);
+    bool remove(const std::string& displayName);
 
-    void Clear() { fruits_.clear(); }
+    void clear() { fruits_.clear(); }
 
     // The display names, first to last: the items of the comparison drop-down.
-    std::vector<std::string> DisplayNames() const;
+    std::vector<std::string> displayNames() const;
 
-    const std::vector<std::unique_ptr<TFruta>>& Fruits() const { return fruits_; }
+    const std::vector<std::unique_ptr<Fruit>>& fruits() const { return fruits_; }
 
   private:
-    std::vector<std::unique_ptr<TFruta>> fruits_;
+    std::vector<std::unique_ptr<Fruit>> fruits_;
 };

@@ -3,7 +3,7 @@
 #include <filesystem>
 #include <system_error>
 
-std::string AppFolder() {
+std::string appFolder() {
     std::error_code error;
     std::filesystem::path exe = std::filesystem::read_symlink("/proc/self/exe", error);
     std::string path = error ? std::string() : exe.string();

@@ -3,6 +3,6 @@
 #include <string>
 
 // The folder of the running program, links resolved, ending in "/". Style sheets, chart scripts and
-// the about page are looked up as AppFolder() followed by a bare file name. Taken anew at each
+// the about page are looked up as appFolder() followed by a bare file name. Taken anew at each
 // call.
-std::string AppFolder();
+std::string appFolder();

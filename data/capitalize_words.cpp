@@ -1,6 +1,6 @@
 #include "data/capitalize_words.h"
 
-std::string CapitalizeWords(std::string_view text) {
+std::string capitalizeWords(std::string_view text) {
     std::string result;
     result.reserve(text.size());
     bool wordStart = true;

@@ -6,4 +6,4 @@
 // The display-name rule: an ASCII letter a-z at the start of the text or right after a blank
 // becomes upper case; nothing else changes (no other character starts a word, accented letters
 // stay).
-std::string CapitalizeWords(std::string_view text);
+std::string capitalizeWords(std::string_view text);

@@ -4,7 +4,7 @@
 #include "data/resource_text.h"
 #include "data/win1252_lower.h"
 
-std::vector<std::string> SplitTableLines(std::string_view text) {
+std::vector<std::string> splitTableLines(std::string_view text) {
     const std::size_t nul = text.find('\0');
     if (nul != std::string_view::npos) {
         text = text.substr(0, nul);
@@ -26,24 +26,24 @@ std::vector<std::string> SplitTableLines(std::string_view text) {
     return lines;
 }
 
-std::string DisplayNameOf(std::string_view tableLine) {
-    return CapitalizeWords(LowerCaseWin1252(tableLine.substr(0, tableLine.find(';'))));
+std::string displayNameOf(std::string_view tableLine) {
+    return capitalizeWords(lowerCaseWin1252(tableLine.substr(0, tableLine.find(';'))));
 }
 
-std::vector<std::string> FruitListNames(const std::vector<std::string>& fruitLines) {
+std::vector<std::string> fruitListNames(const std::vector<std::string>& fruitLines) {
     std::vector<std::string> names;
     if (fruitLines.size() < 2) {
         return names;
     }
     names.reserve(fruitLines.size() - 1);
     for (std::size_t i = 0; i + 1 < fruitLines.size(); ++i) {
-        names.push_back(DisplayNameOf(fruitLines[i]));
+        names.push_back(displayNameOf(fruitLines[i]));
     }
     return names;
 }
 
-std::vector<std::string> LoadFruitTable(std::vector<std::string>& fruitLines) {
+std::vector<std::string> loadFruitTable(std::vector<std::string>& fruitLines) {
     fruitLines.clear();
-    fruitLines = SplitTableLines(LoadResourceText("endat", "text"));
-    return FruitListNames(fruitLines);
+    fruitLines = splitTableLines(loadResourceText("endat", "text"));
+    return fruitListNames(fruitLines);
 }

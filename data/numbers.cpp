@@ -6,21 +6,21 @@
 
 namespace {
 
-bool IsDigit(char c) {
+bool isDigit(char c) {
     return c >= '0' && c <= '9';
 }
 
 // Whether a syntactically valid number that from_chars could not represent is too large (a failure)
 // rather than too small (which reads as zero). Decides by the position of its first significant
 // digit.
-bool Overflows(std::string_view mantissa, long exponent) {
+bool overflows(std::string_view mantissa, long exponent) {
     long pointPos = static_cast<long>(mantissa.find('.'));
     if (pointPos == static_cast<long>(std::string_view::npos)) {
         pointPos = static_cast<long>(mantissa.size());
     }
     for (long i = 0; i < static_cast<long>(mantissa.size()); ++i) {
         const char c = mantissa[static_cast<std::size_t>(i)];
-        if (IsDigit(c) && c != '0') {
+        if (isDigit(c) && c != '0') {
             const long magnitude = (i < pointPos ? pointPos - i - 1 : pointPos - i) + exponent;
             return magnitude > 0;
         }
@@ -30,7 +30,7 @@ bool Overflows(std::string_view mantissa, long exponent) {
 
 }  // namespace
 
-std::optional<double> ParseNumber(std::string_view text) {
+std::optional<double> parseNumber(std::string_view text) {
     std::size_t begin = 0;
     std::size_t end = text.size();
     while (begin < end && text[begin] == ' ') {
@@ -49,7 +49,7 @@ std::optional<double> ParseNumber(std::string_view text) {
     std::size_t pos = 0;
     int digits = 0;
     int points = 0;
-    while (pos < body.size() && (IsDigit(body[pos]) || body[pos] == '.')) {
+    while (pos < body.size() && (isDigit(body[pos]) || body[pos] == '.')) {
         if (body[pos] == '.') {
             ++points;
         } else {
@@ -76,7 +76,7 @@ std::optional<double> ParseNumber(std::string_view text) {
         // The exponent saturates past the length of the text plus the range of double: a digit's
         // position cannot make up for more, so Overflows still sees the right side of the range.
         const long exponentCap = static_cast<long>(body.size()) + 400;
-        while (pos < body.size() && IsDigit(body[pos])) {
+        while (pos < body.size() && isDigit(body[pos])) {
             if (exponent <= exponentCap) {
                 exponent = exponent * 10 + (body[pos] - '0');
             }
@@ -92,7 +92,7 @@ std::optional<double> ParseNumber(std::string_view text) {
     const auto result =
         std::from_chars(body.data(), body.data() + body.size(), value, std::chars_format::general);
     if (result.ec == std::errc::result_out_of_range) {
-        if (Overflows(mantissa, exponent)) {
+        if (overflows(mantissa, exponent)) {
             return std::nullopt;
         }
         value = 0.0;
@@ -103,7 +103,7 @@ std::optional<double> ParseNumber(std::string_view text) {
     return negative ? -value : value;
 }
 
-std::string FormatNumber(double number) {
+std::string formatNumber(double number) {
     if (std::isnan(number)) {
         return "NAN";
     }

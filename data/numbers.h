@@ -10,9 +10,9 @@
 // The number a text denotes: optional blanks, an optional sign, digits with at most one "." among
 // them, an optional exponent, optional blanks, and nothing else. Values beyond the range of double
 // fail.
-std::optional<double> ParseNumber(std::string_view text);
+std::optional<double> parseNumber(std::string_view text);
 
 // General format with 15 significant digits: plain digits for magnitudes from 1E-4 up to below 1E15
 // ("0.0006", "1677.6"), otherwise one digit, the rest after ".", and "E" with the exponent
 // ("2E-6").
-std::string FormatNumber(double number);
+std::string formatNumber(double number);

@@ -27,9 +27,9 @@ const Resource kResources[] = {
 
 }  // namespace
 
-std::string LoadResourceText(std::string_view name, std::string_view type) {
-    const std::string wantedName = LowerCaseWin1252(name);
-    const std::string wantedType = LowerCaseWin1252(type);
+std::string loadResourceText(std::string_view name, std::string_view type) {
+    const std::string wantedName = lowerCaseWin1252(name);
+    const std::string wantedType = lowerCaseWin1252(type);
     for (const Resource& resource : kResources) {
         if (wantedName == resource.name && wantedType == resource.type && *resource.size > 0) {
             return std::string(reinterpret_cast<const char*>(resource.bytes), *resource.size);

@@ -1,6 +1,6 @@
 #include "data/split_by_delimiter.h"
 
-void SplitByDelimiter(std::vector<std::string>& list, std::string_view text,
+void splitByDelimiter(std::vector<std::string>& list, std::string_view text,
                       std::string_view delimiter) {
     list.clear();
     if (delimiter.empty()) {

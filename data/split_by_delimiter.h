@@ -7,5 +7,5 @@
 // Empties the list and fills it with the pieces of the text between occurrences of the delimiter:
 // one piece more than the text holds delimiters, empty pieces included ("" gives one empty piece).
 // An empty delimiter cuts nothing: the whole text is the one piece.
-void SplitByDelimiter(std::vector<std::string>& list, std::string_view text,
+void splitByDelimiter(std::vector<std::string>& list, std::string_view text,
                       std::string_view delimiter);

@@ -2,7 +2,7 @@
 
 namespace {
 
-unsigned char LowerByte(unsigned char c) {
+unsigned char lowerByte(unsigned char c) {
     if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
         return static_cast<unsigned char>(c + 0x20);
     }
@@ -20,10 +20,10 @@ unsigned char LowerByte(unsigned char c) {
 
 }  // namespace
 
-std::string LowerCaseWin1252(std::string_view text) {
+std::string lowerCaseWin1252(std::string_view text) {
     std::string result(text);
     for (char& c : result) {
-        c = static_cast<char>(LowerByte(static_cast<unsigned char>(c)));
+        c = static_cast<char>(lowerByte(static_cast<unsigned char>(c)));
     }
     return result;
 }

@@ -1,4 +1,4 @@
-// CapitalizeWords, LowerCaseWin1252 and DisplayNameOf on any bytes: lengths stay, only the
+// capitalizeWords, lowerCaseWin1252 and displayNameOf on any bytes: lengths stay, only the
 // described bytes change, and applying a rule twice changes nothing more.
 #include <cstddef>
 #include <cstdint>
@@ -13,7 +13,7 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
 
-    const std::string capitalized = CapitalizeWords(text);
+    const std::string capitalized = capitalizeWords(text);
     FUZZ_CHECK(capitalized.size() == text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
@@ -24,9 +24,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             FUZZ_CHECK(capitalized[i] == c);
         }
     }
-    FUZZ_CHECK(CapitalizeWords(capitalized) == capitalized);
+    FUZZ_CHECK(capitalizeWords(capitalized) == capitalized);
 
-    const std::string lower = LowerCaseWin1252(text);
+    const std::string lower = lowerCaseWin1252(text);
     FUZZ_CHECK(lower.size() == text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
@@ -35,12 +35,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(l == c || l == c + 0x20 || l == c + 0x10 || (c == 0x9F && l == 0xFF));
         FUZZ_CHECK(!(l >= 'A' && l <= 'Z'));
     }
-    FUZZ_CHECK(LowerCaseWin1252(lower) == lower);
+    FUZZ_CHECK(lowerCaseWin1252(lower) == lower);
 
-    const std::string name = DisplayNameOf(text);
+    const std::string name = displayNameOf(text);
     const std::size_t semicolon = text.find(';');
     FUZZ_CHECK(name.size() == (semicolon == std::string_view::npos ? text.size() : semicolon));
     FUZZ_CHECK(name.find(';') == std::string::npos);
-    FUZZ_CHECK(name == CapitalizeWords(LowerCaseWin1252(name)));
+    FUZZ_CHECK(name == capitalizeWords(lowerCaseWin1252(name)));
     return 0;
 }

@@ -1,4 +1,4 @@
-// FormatNumber on any double: the text has the general form with at most 15 significant digits,
+// formatNumber on any double: the text has the general form with at most 15 significant digits,
 // holds the same digits as the C library's rounding, and parses back to the same 15 digits.
 #include <cmath>
 #include <cstddef>
@@ -14,7 +14,7 @@ namespace {
 
 // The significant digits of the number rounded to 15, without trailing zeros, and the decimal
 // exponent, as printf in the C locale writes them.
-void ReferenceDigits(double number, std::string& digits, int& exponent) {
+void referenceDigits(double number, std::string& digits, int& exponent) {
     char buffer[64];
     std::snprintf(buffer, sizeof buffer, "%.14e", std::fabs(number));
     const char* e = std::strchr(buffer, 'e');
@@ -30,9 +30,9 @@ void ReferenceDigits(double number, std::string& digits, int& exponent) {
     exponent = std::atoi(e + 1);
 }
 
-// Splits a text of FormatNumber back into its digits (leading and trailing zeros dropped) and the
+// Splits a text of formatNumber back into its digits (leading and trailing zeros dropped) and the
 // decimal exponent of its first significant digit.
-bool SplitFormatted(const std::string& text, std::string& digits, int& exponent) {
+bool splitFormatted(const std::string& text, std::string& digits, int& exponent) {
     std::size_t pos = text[0] == '-' ? 1 : 0;
     std::string mantissa;
     int writtenExponent = 0;
@@ -92,7 +92,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     std::memcpy(&number, data, sizeof number);
-    const std::string text = FormatNumber(number);
+    const std::string text = formatNumber(number);
     if (std::isnan(number)) {
         FUZZ_CHECK(text == "NAN");
         return 0;
@@ -109,24 +109,24 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
     std::string digits;
     int exponent = 0;
-    FUZZ_CHECK(SplitFormatted(text, digits, exponent));
+    FUZZ_CHECK(splitFormatted(text, digits, exponent));
     FUZZ_CHECK(digits.size() <= 15);
     std::string expectedDigits;
     int expectedExponent = 0;
-    ReferenceDigits(number, expectedDigits, expectedExponent);
+    referenceDigits(number, expectedDigits, expectedExponent);
     FUZZ_CHECK(digits == expectedDigits);
     FUZZ_CHECK(exponent == expectedExponent);
     // Plain digits exactly from 1E-4 up to below 1E15, the exponent form elsewhere.
     FUZZ_CHECK((text.find('E') == std::string::npos) == (exponent >= -4 && exponent <= 14));
 
     // The text parses back to the same 15 digits.
-    const auto parsed = ParseNumber(text);
+    const auto parsed = parseNumber(text);
     if (!parsed) {
         // Only the largest doubles round up past the range of double at 15 digits.
         FUZZ_CHECK(std::fabs(number) >= 1.797693134862315e308);
         return 0;
     }
-    FUZZ_CHECK(FormatNumber(*parsed) == text);
+    FUZZ_CHECK(formatNumber(*parsed) == text);
     FUZZ_CHECK(std::fabs(*parsed - number) <= std::fabs(number) * 1e-14);
     return 0;
 }

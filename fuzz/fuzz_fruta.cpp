@@ -1,7 +1,7 @@
-// TFruta built from any table line, the way the comparison set builds it: a line of fewer than 33
-// fields raises EListError with its field count and leaves the set empty; any other gives a record
-// whose amounts are all positive numbers and whose report page and comparison page have their
-// fixed number of lines.
+// Fruit built from any table line, the way the comparison set builds it: a line of fewer than 33
+// fields raises ListIndexError with its field count and leaves the set empty; any other gives a
+// record whose amounts are all positive numbers and whose report page and comparison page have
+// their fixed number of lines.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -10,8 +10,8 @@
 #include <vector>
 
 #include "compare/comparison_set.h"
+#include "data/fruit.h"
 #include "data/fruit_table.h"
-#include "data/fruta.h"
 #include "data/numbers.h"
 #include "data/split_by_delimiter.h"
 #include "fuzz/fuzz_check.h"
@@ -20,28 +20,28 @@
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string line(reinterpret_cast<const char*>(data), size);
     std::vector<std::string> fields;
-    SplitByDelimiter(fields, line, ";");
+    splitByDelimiter(fields, line, ";");
 
     ComparisonSet set;
-    TFruta* fruit = nullptr;
+    Fruit* fruit = nullptr;
     try {
-        fruit = &set.Append(line);
-    } catch (const EListError& error) {
+        fruit = &set.append(line);
+    } catch (const ListIndexError& error) {
         FUZZ_CHECK(fields.size() < kFieldCount);
         FUZZ_CHECK(std::string(error.what()) ==
                    "List index out of bounds (" + std::to_string(fields.size()) + ")");
-        FUZZ_CHECK(set.Count() == 0);
+        FUZZ_CHECK(set.count() == 0);
         return 0;
     }
     FUZZ_CHECK(fields.size() >= kFieldCount);
-    FUZZ_CHECK(set.Count() == 1);
+    FUZZ_CHECK(set.count() == 1);
     FUZZ_CHECK(fruit->Fields.size() == fields.size());
     FUZZ_CHECK(fruit->Fields[0] == fields[0]);
     for (std::size_t i = 1; i < fruit->Fields.size(); ++i) {
-        const auto amount = ParseNumber(fruit->Fields[i]);
+        const auto amount = parseNumber(fruit->Fields[i]);
         FUZZ_CHECK(amount && *amount > 0);
         // A field that was a positive number stays as it was.
-        const auto original = ParseNumber(fields[i]);
+        const auto original = parseNumber(fields[i]);
         if (original && *original > 0) {
             FUZZ_CHECK(fruit->Fields[i] == fields[i]);
         }
@@ -49,28 +49,28 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t j = 0; j < kFieldCount; ++j) {
         FUZZ_CHECK(fruit->TableEntries[j].value == fruit->Fields[j]);
     }
-    FUZZ_CHECK(fruit->DisplayName() == DisplayNameOf(fields[0]));
-    FUZZ_CHECK(set.Contains(fruit->DisplayName()));
+    FUZZ_CHECK(fruit->displayName() == displayNameOf(fields[0]));
+    FUZZ_CHECK(set.contains(fruit->displayName()));
 
-    const auto milligrams = fruit->ConvertMicrogramEntries();
+    const auto milligrams = fruit->convertMicrogramEntries();
     for (std::size_t i = 0; i < milligrams.size(); ++i) {
         // A thousandth of the microgram amount, to 15 digits; only amounts at the bottom of the
         // range of double may underflow to "0".
-        const auto micrograms = ParseNumber(fruit->DisplayEntries[kMicrogramPositions[i]].value);
-        const auto amount = ParseNumber(milligrams[i]);
+        const auto micrograms = parseNumber(fruit->DisplayEntries[kMicrogramPositions[i]].value);
+        const auto amount = parseNumber(milligrams[i]);
         FUZZ_CHECK(micrograms && amount && *amount >= 0);
         if (*micrograms >= 1000 * std::numeric_limits<double>::min()) {
             FUZZ_CHECK(std::fabs(*amount * 1000 - *micrograms) <= *micrograms * 1e-14);
         }
     }
-    FUZZ_CHECK(fruit->ConvertMicrogramEntries() == milligrams);
+    FUZZ_CHECK(fruit->convertMicrogramEntries() == milligrams);
 
     std::vector<std::string> page = {"left over"};
-    fruit->WriteReport(page);
+    fruit->writeReport(page);
     FUZZ_CHECK(page.size() == 19);
-    FUZZ_CHECK(ComparisonReportLines(set.Fruits()).size() == 44 + 62);
+    FUZZ_CHECK(comparisonReportLines(set.fruits()).size() == 44 + 62);
 
-    FUZZ_CHECK(set.Remove(std::string(fruit->DisplayName())));
-    FUZZ_CHECK(set.Count() == 0);
+    FUZZ_CHECK(set.remove(std::string(fruit->displayName())));
+    FUZZ_CHECK(set.count() == 0);
     return 0;
 }

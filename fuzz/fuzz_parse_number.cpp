@@ -1,5 +1,5 @@
-// ParseNumber on any text: it either fails or gives a finite value, and what it gives survives a
-// round trip through FormatNumber unchanged.
+// parseNumber on any text: it either fails or gives a finite value, and what it gives survives a
+// round trip through formatNumber unchanged.
 #include <cmath>
 #include <cstddef>
 #include <cstdint>
@@ -11,7 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const auto value = ParseNumber(text);
+    const auto value = parseNumber(text);
     if (!value) {
         return 0;
     }
@@ -26,16 +26,16 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(text.find('-') != std::string_view::npos);
     }
     // Blanks around a number change nothing.
-    FUZZ_CHECK(ParseNumber(" " + std::string(text) + " ") == value);
+    FUZZ_CHECK(parseNumber(" " + std::string(text) + " ") == value);
 
     // Its 15-digit text reads back as a number with the same 15-digit text.
-    const std::string formatted = FormatNumber(*value);
-    const auto again = ParseNumber(formatted);
+    const std::string formatted = formatNumber(*value);
+    const auto again = parseNumber(formatted);
     if (!again) {
         // Only the largest doubles round up past the range of double at 15 digits.
         FUZZ_CHECK(std::fabs(*value) >= 1.797693134862315e308);
         return 0;
     }
-    FUZZ_CHECK(FormatNumber(*again) == formatted);
+    FUZZ_CHECK(formatNumber(*again) == formatted);
     return 0;
 }

@@ -1,4 +1,4 @@
-// SplitByDelimiter on any text and delimiter: the pieces joined with the delimiter give the text
+// splitByDelimiter on any text and delimiter: the pieces joined with the delimiter give the text
 // back, no piece holds the delimiter, and the list holds nothing from before.
 #include <algorithm>
 #include <cstddef>
@@ -22,7 +22,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view text = input.substr(1 + delimiterSize);
 
     std::vector<std::string> list = {"left", "over"};
-    SplitByDelimiter(list, text, delimiter);
+    splitByDelimiter(list, text, delimiter);
     FUZZ_CHECK(!list.empty());
     if (delimiter.empty()) {
         FUZZ_CHECK(list.size() == 1 && list[0] == text);

@@ -1,5 +1,5 @@
-// SplitTableLines on any bytes: no line holds a line break or NUL, the lines joined with LF give
-// the text up to its first NUL with every break written as LF, and FruitListNames names every line
+// splitTableLines on any bytes: no line holds a line break or NUL, the lines joined with LF give
+// the text up to its first NUL with every break written as LF, and fruitListNames names every line
 // but the last.
 #include <cstddef>
 #include <cstdint>
@@ -12,7 +12,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::string_view text(reinterpret_cast<const char*>(data), size);
-    const std::vector<std::string> lines = SplitTableLines(text);
+    const std::vector<std::string> lines = splitTableLines(text);
 
     text = text.substr(0, text.find('\0'));
     std::string expected;
@@ -44,10 +44,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     FUZZ_CHECK(joined == expected);
 
-    const std::vector<std::string> names = FruitListNames(lines);
+    const std::vector<std::string> names = fruitListNames(lines);
     FUZZ_CHECK(names.size() == (lines.size() < 2 ? 0 : lines.size() - 1));
     for (std::size_t i = 0; i < names.size(); ++i) {
-        FUZZ_CHECK(names[i] == DisplayNameOf(lines[i]));
+        FUZZ_CHECK(names[i] == displayNameOf(lines[i]));
     }
     return 0;
 }

@@ -8,13 +8,13 @@ Q_LOGGING_CATEGORY(lcPageConsole, "quorvel.htmlview.console", QtWarningMsg)
 
 namespace {
 
-bool SamePageApartFromFragment(const QUrl& a, const QUrl& b) {
+bool samePageApartFromFragment(const QUrl& a, const QUrl& b) {
     return a.adjusted(QUrl::RemoveFragment) == b.adjusted(QUrl::RemoveFragment);
 }
 
 }  // namespace
 
-TEmbeddedPage::TEmbeddedPage(QWebEngineProfile* profile, QObject* parent)
+EmbeddedPage::EmbeddedPage(QWebEngineProfile* profile, QObject* parent)
     : QWebEnginePage(profile, parent) {
     // A link that asks for a new window is a link too: the user's browser opens it.
     connect(this, &QWebEnginePage::newWindowRequested, this,
@@ -24,19 +24,18 @@ TEmbeddedPage::TEmbeddedPage(QWebEngineProfile* profile, QObject* parent)
             });
 }
 
-void TEmbeddedPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
-                                             const QString& message, int lineNumber,
-                                             const QString& sourceID) {
+void EmbeddedPage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
+                                            const QString& message, int lineNumber,
+                                            const QString& sourceID) {
     qCDebug(lcPageConsole) << level << sourceID << lineNumber << message;
-    emit ConsoleMessage(static_cast<int>(level), message, lineNumber, sourceID);
+    emit consoleMessage(static_cast<int>(level), message, lineNumber, sourceID);
 }
 
-bool TEmbeddedPage::acceptNavigationRequest(const QUrl& url, NavigationType type,
-                                            bool isMainFrame) {
+bool EmbeddedPage::acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) {
     // A jump inside the shown page stays in the view; a link the user follows out of it opens
     // in the user's browser, and one no user asked for goes nowhere.
     if (type == NavigationTypeLinkClicked && isMainFrame &&
-        !SamePageApartFromFragment(url, this->url())) {
+        !samePageApartFromFragment(url, this->url())) {
         if (userInput_)
             QDesktopServices::openUrl(url);
         userInput_ = false;

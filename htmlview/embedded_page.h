@@ -3,20 +3,20 @@
 #include <QWebEnginePage>
 
 // The page behind every view. Console messages never reach standard error (they go to the
-// logging category "quorvel.htmlview.console", off by default, and to ConsoleMessage for whoever
+// logging category "quorvel.htmlview.console", off by default, and to consoleMessage for whoever
 // wants them), and a link the user clicks opens in the user's browser instead of in the view.
-class TEmbeddedPage : public QWebEnginePage {
+class EmbeddedPage : public QWebEnginePage {
     Q_OBJECT
   public:
-    TEmbeddedPage(QWebEngineProfile* profile, QObject* parent);
+    EmbeddedPage(QWebEngineProfile* profile, QObject* parent);
 
     // The user pressed a mouse button or a key in the page: the next link it follows is the
     // user's. The engine counts a script's change of location as a clicked link too, and a
     // page is not to open the user's browser by itself.
-    void NoteUserInput() { userInput_ = true; }
+    void noteUserInput() { userInput_ = true; }
 
   signals:
-    void ConsoleMessage(int level, const QString& message, int line, const QString& sourceId);
+    void consoleMessage(int level, const QString& message, int line, const QString& sourceId);
 
   protected:
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,

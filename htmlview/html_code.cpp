@@ -1,18 +1,18 @@
 #include "html_code.h"
 
-THtmlCode::THtmlCode(QObject* parent) : QObject(parent) {}
+HtmlCode::HtmlCode(QObject* parent) : QObject(parent) {}
 
-void THtmlCode::Add(const std::string& line) {
+void HtmlCode::add(const std::string& line) {
     lines_.push_back(line);
     emit changed();
 }
 
-void THtmlCode::SetText(const std::vector<std::string>& lines) {
+void HtmlCode::setText(const std::vector<std::string>& lines) {
     lines_ = lines;
     emit changed();
 }
 
-void THtmlCode::Clear() {
+void HtmlCode::clear() {
     lines_.clear();
     emit changed();
 }

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 
-const QUrl& ProgramFolderUrl() {
+const QUrl& programFolderUrl() {
     static const QUrl url = [] {
         const QFileInfo exe(QFile::symLinkTarget(QStringLiteral("/proc/self/exe")));
         QString folder = exe.absolutePath();

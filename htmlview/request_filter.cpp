@@ -4,22 +4,22 @@
 
 #include "program_folder_url.h"
 
-TRequestFilter::TRequestFilter(QObject* parent) : QWebEngineUrlRequestInterceptor(parent) {}
+RequestFilter::RequestFilter(QObject* parent) : QWebEngineUrlRequestInterceptor(parent) {}
 
-bool TRequestFilter::IsPageFileName(const QString& name) {
+bool RequestFilter::isPageFileName(const QString& name) {
     static const QRegularExpression pattern(QStringLiteral("^page-\\d+\\.html$"));
     return pattern.match(name).hasMatch();
 }
 
-void TRequestFilter::interceptRequest(QWebEngineUrlRequestInfo& info) {
+void RequestFilter::interceptRequest(QWebEngineUrlRequestInfo& info) {
     const QUrl url = info.requestUrl();
     const QString scheme = url.scheme();
     if (scheme == QLatin1String("file")) {
         const QString path = url.toLocalFile();
         if (!pageFolder_.isEmpty() && path.startsWith(pageFolder_)) {
             const QString rest = path.mid(pageFolder_.size());
-            if (!IsPageFileName(rest))
-                info.redirect(QUrl::fromLocalFile(ProgramFolderUrl().toLocalFile() + rest));
+            if (!isPageFileName(rest))
+                info.redirect(QUrl::fromLocalFile(programFolderUrl().toLocalFile() + rest));
         }
         return;
     }
@@ -30,5 +30,5 @@ void TRequestFilter::interceptRequest(QWebEngineUrlRequestInfo& info) {
     if (blocked_.size() >= kKeptBlockedUrls)
         blocked_.removeFirst();
     blocked_.append(url);
-    emit RequestBlocked(url);
+    emit requestBlocked(url);
 }

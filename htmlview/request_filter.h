@@ -11,23 +11,23 @@
 // It also gives pages that are too large to hand over as text the same base as the others: such
 // a page is shown from a file in a private temporary folder, and a request for any other file in
 // that folder (a link by name) is sent to the same name in the program folder.
-class TRequestFilter : public QWebEngineUrlRequestInterceptor {
+class RequestFilter : public QWebEngineUrlRequestInterceptor {
     Q_OBJECT
   public:
-    explicit TRequestFilter(QObject* parent = nullptr);
+    explicit RequestFilter(QObject* parent = nullptr);
 
     void interceptRequest(QWebEngineUrlRequestInfo& info) override;
 
     // Folder ("/.../", with the slash) whose page files stand in for the program folder.
-    void SetPageFolder(const QString& folder) { pageFolder_ = folder; }
-    static bool IsPageFileName(const QString& name);
+    void setPageFolder(const QString& folder) { pageFolder_ = folder; }
+    static bool isPageFileName(const QString& name);
 
     // The latest blocked requests, oldest first (a bounded list).
-    const QList<QUrl>& BlockedUrls() const { return blocked_; }
+    const QList<QUrl>& blockedUrls() const { return blocked_; }
     static constexpr int kKeptBlockedUrls = 100;
 
   signals:
-    void RequestBlocked(const QUrl& url);
+    void requestBlocked(const QUrl& url);
 
   private:
     QString pageFolder_;

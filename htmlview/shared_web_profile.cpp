@@ -8,18 +8,18 @@
 
 #include "request_filter.h"
 
-std::shared_ptr<TSharedWebProfile> TSharedWebProfile::Acquire() {
-    static std::weak_ptr<TSharedWebProfile> current;
+std::shared_ptr<SharedWebProfile> SharedWebProfile::acquire() {
+    static std::weak_ptr<SharedWebProfile> current;
     auto shared = current.lock();
     if (!shared) {
-        shared.reset(new TSharedWebProfile);
+        shared.reset(new SharedWebProfile);
         current = shared;
     }
     return shared;
 }
 
-TSharedWebProfile::TSharedWebProfile()
-    : filter_(std::make_unique<TRequestFilter>()), profile_(std::make_unique<QWebEngineProfile>()) {
+SharedWebProfile::SharedWebProfile()
+    : filter_(std::make_unique<RequestFilter>()), profile_(std::make_unique<QWebEngineProfile>()) {
     // The pages are files on this machine: a cache would only hold copies of them.
     profile_->setHttpCacheType(QWebEngineProfile::NoCache);
     profile_->setPersistentCookiesPolicy(QWebEngineProfile::NoPersistentCookies);
@@ -31,17 +31,17 @@ TSharedWebProfile::TSharedWebProfile()
     profile_->settings()->setFontFamily(QWebEngineSettings::SansSerifFont, desktopFont);
 }
 
-TSharedWebProfile::~TSharedWebProfile() {
+SharedWebProfile::~SharedWebProfile() {
     profile_->setUrlRequestInterceptor(nullptr);
 }
 
-QUrl TSharedWebProfile::WritePageFile(const QByteArray& utf8) {
+QUrl SharedWebProfile::writePageFile(const QByteArray& utf8) {
     if (!pageFolder_) {
         auto folder = std::make_unique<QTemporaryDir>();
         if (!folder->isValid())
             return {};
         pageFolder_ = std::move(folder);
-        filter_->SetPageFolder(pageFolder_->path() + QLatin1Char('/'));
+        filter_->setPageFolder(pageFolder_->path() + QLatin1Char('/'));
     }
     const QString path = pageFolder_->filePath(QStringLiteral("page-%1.html").arg(++pagesWritten_));
     QFile file(path);

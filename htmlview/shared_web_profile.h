@@ -6,30 +6,30 @@
 
 class QTemporaryDir;
 class QWebEngineProfile;
-class TRequestFilter;
+class RequestFilter;
 
 // The one web profile all views share: off the record (nothing on disk, no cache), with the
 // request filter installed. Views hold it; it lives from the first view to the last one, so it
 // always outlives their pages and goes before the application object does.
-class TSharedWebProfile {
+class SharedWebProfile {
   public:
-    static std::shared_ptr<TSharedWebProfile> Acquire();
-    ~TSharedWebProfile();
-    TSharedWebProfile(const TSharedWebProfile&) = delete;
-    TSharedWebProfile& operator=(const TSharedWebProfile&) = delete;
+    static std::shared_ptr<SharedWebProfile> acquire();
+    ~SharedWebProfile();
+    SharedWebProfile(const SharedWebProfile&) = delete;
+    SharedWebProfile& operator=(const SharedWebProfile&) = delete;
 
-    QWebEngineProfile* Profile() const { return profile_.get(); }
-    TRequestFilter* Filter() const { return filter_.get(); }
+    QWebEngineProfile* profile() const { return profile_.get(); }
+    RequestFilter* filter() const { return filter_.get(); }
 
     // Writes a page (UTF-8) into a private temporary folder and returns its file URL, or an empty
     // URL when it cannot be written. For pages too large to be handed to the engine as text.
-    QUrl WritePageFile(const QByteArray& utf8);
+    QUrl writePageFile(const QByteArray& utf8);
 
   private:
-    TSharedWebProfile();
+    SharedWebProfile();
 
     // Declared before the profile so that the profile, which uses it, goes first.
-    std::unique_ptr<TRequestFilter> filter_;
+    std::unique_ptr<RequestFilter> filter_;
     std::unique_ptr<QWebEngineProfile> profile_;
     std::unique_ptr<QTemporaryDir> pageFolder_;  // made on the first large page
     quint64 pagesWritten_ = 0;

@@ -10,7 +10,7 @@
 // the page does here, the rest are kept as data.
 
 // The 29 user-interface options, in their fixed order.
-enum class TUserInterfaceOption {
+enum class UserInterfaceOption {
     DisableTextSelect,
     DisableHelpMenu,
     DontUse3DBorders,
@@ -44,44 +44,42 @@ enum class TUserInterfaceOption {
 constexpr int kUserInterfaceOptionCount = 29;
 
 // A set of user-interface options.
-class TUserInterfaceOptions {
+class UserInterfaceOptions {
   public:
-    constexpr TUserInterfaceOptions() = default;
-    constexpr TUserInterfaceOptions(std::initializer_list<TUserInterfaceOption> options) {
+    constexpr UserInterfaceOptions() = default;
+    constexpr UserInterfaceOptions(std::initializer_list<UserInterfaceOption> options) {
         for (const auto o : options)
-            members_ |= Bit(o);
+            members_ |= bit(o);
     }
-    constexpr bool Contains(TUserInterfaceOption o) const { return (members_ & Bit(o)) != 0; }
-    constexpr void Include(TUserInterfaceOption o) { members_ |= Bit(o); }
-    constexpr void Exclude(TUserInterfaceOption o) { members_ &= ~Bit(o); }
-    constexpr bool operator==(const TUserInterfaceOptions& other) const {
+    constexpr bool contains(UserInterfaceOption o) const { return (members_ & bit(o)) != 0; }
+    constexpr void include(UserInterfaceOption o) { members_ |= bit(o); }
+    constexpr void exclude(UserInterfaceOption o) { members_ &= ~bit(o); }
+    constexpr bool operator==(const UserInterfaceOptions& other) const {
         return members_ == other.members_;
     }
-    constexpr bool operator!=(const TUserInterfaceOptions& other) const {
-        return !(*this == other);
-    }
+    constexpr bool operator!=(const UserInterfaceOptions& other) const { return !(*this == other); }
 
   private:
-    static constexpr quint32 Bit(TUserInterfaceOption o) { return 1u << static_cast<int>(o); }
+    static constexpr quint32 bit(UserInterfaceOption o) { return 1u << static_cast<int>(o); }
     quint32 members_ = 0;  // bit i stands for option i
 };
 
 // The host flag word of a set: option i is the bit 2^i for i 0..14 and 2^(i+1) for i 15..28,
 // so the bit 0x8000 belongs to no option.
-quint32 HostUIFlagsOf(TUserInterfaceOptions options);
+quint32 hostUiFlagsOf(UserInterfaceOptions options);
 
 // What a view created without settings has: [EnablesFormsAutoComplete, EnableThemes] (0x44000).
-constexpr TUserInterfaceOptions kDefaultUserInterfaceOptions{
-    TUserInterfaceOption::EnablesFormsAutoComplete, TUserInterfaceOption::EnableThemes};
+constexpr UserInterfaceOptions kDefaultUserInterfaceOptions{
+    UserInterfaceOption::EnablesFormsAutoComplete, UserInterfaceOption::EnableThemes};
 
 // Images, videos and background sounds are fetched; scripts are not switched off.
 constexpr quint32 kDefaultDownloadOptions = 0x10 | 0x20 | 0x40;
 
-enum class TScriptErrorAction { eaContinue, eaCancel, eaAskUser };
+enum class ScriptErrorAction { Continue, Cancel, AskUser };
 
-enum class TPrintOrientation { poPortrait, poLandScape };
+enum class PrintOrientation { Portrait, Landscape };
 
-struct TPrintMargins {
+struct PrintMargins {
     double Left = 0;
     double Right = 0;
     double Top = 0;
@@ -90,11 +88,11 @@ struct TPrintMargins {
 
 // Page-setup values for printing. The program never prints; they are kept as data.
 // Texts are 8-bit Windows-1252 like every other text of the program.
-struct TPrintOptions {
+struct PrintOptions {
     bool Enabled = false;
-    TPrintMargins Margins;
+    PrintMargins Margins;
     std::string Header;
     std::string Footer;
     std::vector<std::string> HTMLHeader{"<HTML></HTML>"};
-    TPrintOrientation Orientation = TPrintOrientation::poPortrait;
+    PrintOrientation Orientation = PrintOrientation::Portrait;
 };

@@ -6,7 +6,7 @@
 #include <QCoreApplication>
 #include <cstdio>
 
-void PrepareWebEngine() {
+void prepareWebEngine() {
     static bool prepared = false;
     if (prepared)
         return;

@@ -5,4 +5,4 @@
 // of all views in one render process, and when the program runs as root turns the engine's
 // sandbox off (Chromium refuses it for root), saying so in one line on standard error. For an
 // ordinary user the sandbox stays on.
-void PrepareWebEngine();
+void prepareWebEngine();

@@ -12,7 +12,7 @@ constexpr char16_t kHighControls[32] = {
 
 }  // namespace
 
-QString FromWindows1252(const std::string& bytes) {
+QString fromWindows1252(const std::string& bytes) {
     QString text(static_cast<qsizetype>(bytes.size()), Qt::Uninitialized);
     QChar* out = text.data();
     for (const char c : bytes) {

@@ -6,4 +6,4 @@
 // The one place where the program's 8-bit Windows-1252 text becomes UTF-16 for the web engine.
 // Every byte has a mapping: 0x80-0x9F follow the code page (0x80 is the euro sign), and the five
 // bytes the code page leaves undefined (0x81, 0x8D, 0x8F, 0x90, 0x9D) keep their own value.
-QString FromWindows1252(const std::string& bytes);
+QString fromWindows1252(const std::string& bytes);

@@ -7,16 +7,16 @@ const ChartScriptFiles kReportChartFiles = {"jq.dat", "enh.dat", "exc.dat", "vis
 const ChartScriptFiles kComparisonChartFiles = {"jq.dat", "enh.dat", "exc.dat", "vis.dat",
                                                 "exacomp.dat"};
 
-void RunChartScripts(ScriptTarget& view, const ChartScriptFiles& files, const std::string& folder) {
+void runChartScripts(ScriptTarget& view, const ChartScriptFiles& files, const std::string& folder) {
     for (const char* file : files) {
-        view.RunScript(ReadFileInFolder(folder, file), "javascript");
+        view.runScript(readFileInFolder(folder, file), "javascript");
     }
 }
 
-void RunReportCharts(ScriptTarget& wb) {
-    RunChartScripts(wb, kReportChartFiles, AppFolder());
+void runReportCharts(ScriptTarget& view) {
+    runChartScripts(view, kReportChartFiles, appFolder());
 }
 
-void RunComparisonCharts(ScriptTarget& wb2) {
-    RunChartScripts(wb2, kComparisonChartFiles, AppFolder());
+void runComparisonCharts(ScriptTarget& comparisonView) {
+    runChartScripts(comparisonView, kComparisonChartFiles, appFolder());
 }

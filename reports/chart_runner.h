@@ -7,7 +7,7 @@
 class ScriptTarget {
   public:
     virtual ~ScriptTarget() = default;
-    virtual void RunScript(const std::string& scriptText, const std::string& language) = 0;
+    virtual void runScript(const std::string& scriptText, const std::string& language) = 0;
 };
 
 // The chart scripts beside the program, in the order they run after a page has loaded.
@@ -17,8 +17,8 @@ extern const ChartScriptFiles kComparisonChartFiles;  // the comparison page
 
 // Reads each file afresh from folder and runs it, one after the other, so a later script can use
 // what an earlier one defined. A file that cannot be read stops the sequence with its error.
-void RunChartScripts(ScriptTarget& view, const ChartScriptFiles& files, const std::string& folder);
+void runChartScripts(ScriptTarget& view, const ChartScriptFiles& files, const std::string& folder);
 
 // The same with the program's own folder.
-void RunReportCharts(ScriptTarget& wb);
-void RunComparisonCharts(ScriptTarget& wb2);
+void runReportCharts(ScriptTarget& view);
+void runComparisonCharts(ScriptTarget& comparisonView);

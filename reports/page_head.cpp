@@ -2,7 +2,7 @@
 
 namespace {
 
-std::string EncodeForHref(const std::string& path) {
+std::string encodeForHref(const std::string& path) {
     static const char kHex[] = "0123456789ABCDEF";
     std::string out;
     out.reserve(path.size());
@@ -23,8 +23,8 @@ std::string EncodeForHref(const std::string& path) {
 
 }  // namespace
 
-std::string StyleSheetLinks(const std::string& appFolder) {
-    const std::string folder = EncodeForHref(appFolder);
+std::string styleSheetLinks(const std::string& appFolder) {
+    const std::string folder = encodeForHref(appFolder);
     std::string line;
     for (const char* sheet : {"basic.css", "visualize.css", "visualize-light.css"}) {
         line += "<link href=\"" + folder + sheet + "\" type=\"text/css\" rel=\"stylesheet\" />";
@@ -32,8 +32,8 @@ std::string StyleSheetLinks(const std::string& appFolder) {
     return line + " ";
 }
 
-void AppendPageHead(std::vector<std::string>& lines, const std::string& appFolder) {
+void appendPageHead(std::vector<std::string>& lines, const std::string& appFolder) {
     lines.emplace_back("<!DOCTYPE html><HTML><HEAD>");
-    lines.push_back(StyleSheetLinks(appFolder));
+    lines.push_back(styleSheetLinks(appFolder));
     lines.emplace_back("</HEAD><BODY>");
 }

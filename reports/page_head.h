@@ -5,9 +5,9 @@
 
 // The first three lines that both report pages start with: the doctype and head, the line linking
 // the three style sheets beside the program by their full paths, and the start of the body.
-void AppendPageHead(std::vector<std::string>& lines, const std::string& appFolder);
+void appendPageHead(std::vector<std::string>& lines, const std::string& appFolder);
 
 // The style-sheet line alone. The folder goes in as a file-system path; only the bytes that would
 // end the attribute or change the URL's meaning (quote, <, >, &, #, ?, %, controls, non-ASCII) are
 // percent-encoded, so ordinary paths appear unchanged.
-std::string StyleSheetLinks(const std::string& appFolder);
+std::string styleSheetLinks(const std::string& appFolder);

@@ -1,6 +1,6 @@
 #include "reports/placeholder_page.h"
 
-std::string PlaceholderPage() {
+std::string placeholderPage() {
     std::string page = "<html><head></head><body>";
     for (int i = 0; i < 11; ++i) {
         page += "<br/>";

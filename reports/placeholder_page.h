@@ -3,4 +3,4 @@
 #include <string>
 
 // The one-line page the report tab shows until a fruit is added.
-std::string PlaceholderPage();
+std::string placeholderPage();

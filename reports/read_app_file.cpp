@@ -28,24 +28,24 @@ class FileDescriptor {
     int fd_;
 };
 
-[[noreturn]] void Fail(const char* what, const std::string& path, int error) {
+[[noreturn]] void fail(const char* what, const std::string& path, int error) {
     throw std::runtime_error(std::string(what) + " \"" + path + "\". " + std::strerror(error));
 }
 
 }  // namespace
 
-std::string ReadFileInFolder(const std::string& folder, const std::string& name) {
+std::string readFileInFolder(const std::string& folder, const std::string& name) {
     const std::string path = folder + name;
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0) {
-        Fail("Cannot open file", path, errno);
+        fail("Cannot open file", path, errno);
     }
     struct stat info {};
     if (::fstat(file.get(), &info) != 0) {
-        Fail("Cannot open file", path, errno);
+        fail("Cannot open file", path, errno);
     }
     if (S_ISDIR(info.st_mode)) {
-        Fail("Cannot open file", path, EISDIR);
+        fail("Cannot open file", path, EISDIR);
     }
     std::string text;
     text.resize(static_cast<std::size_t>(info.st_size));
@@ -56,7 +56,7 @@ std::string ReadFileInFolder(const std::string& folder, const std::string& name)
             if (errno == EINTR) {
                 continue;
             }
-            Fail("Cannot read file", path, errno);
+            fail("Cannot read file", path, errno);
         }
         if (got == 0) {
             break;  // the file shrank while being read: keep what was there
@@ -67,6 +67,6 @@ std::string ReadFileInFolder(const std::string& folder, const std::string& name)
     return text;
 }
 
-std::string ReadAppFile(const std::string& name) {
-    return ReadFileInFolder(AppFolder(), name);
+std::string readAppFile(const std::string& name) {
+    return readFileInFolder(appFolder(), name);
 }

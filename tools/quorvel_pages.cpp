@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "data/fruit.h"
 #include "data/fruit_table.h"
-#include "data/fruta.h"
 #include "reports/comparison_report.h"
 #include "reports/placeholder_page.h"
 
@@ -21,12 +21,12 @@ namespace {
 const char* const kUsage =
     "usage: quorvel-pages list | placeholder | fruit N | compare N1 N2 [... N9]  (N: 0 to 144)\n";
 
-int Usage() {
+int usage() {
     std::fputs(kUsage, stderr);
     return 2;
 }
 
-void Print(const std::vector<std::string>& lines) {
+void print(const std::vector<std::string>& lines) {
     for (const std::string& line : lines) {
         std::fwrite(line.data(), 1, line.size(), stdout);
         std::fwrite("\r\n", 1, 2, stdout);
@@ -34,7 +34,7 @@ void Print(const std::vector<std::string>& lines) {
 }
 
 // A fruit's table line number, or -1 when the argument is not one.
-int FruitIndex(const std::string& arg, std::size_t fruitCount) {
+int fruitIndex(const std::string& arg, std::size_t fruitCount) {
     if (arg.empty() || arg.size() > 3 || arg.find_first_not_of("0123456789") != std::string::npos) {
         return -1;
     }
@@ -47,37 +47,37 @@ int FruitIndex(const std::string& arg, std::size_t fruitCount) {
 int main(int argc, char** argv) {
     const std::vector<std::string> args(argv + 1, argv + argc);
     if (args.empty()) {
-        return Usage();
+        return usage();
     }
     std::vector<std::string> fruitLines;
-    const std::vector<std::string> names = LoadFruitTable(fruitLines);
+    const std::vector<std::string> names = loadFruitTable(fruitLines);
     const std::string& command = args[0];
 
     if (command == "list" && args.size() == 1) {
-        Print(names);
+        print(names);
     } else if (command == "placeholder" && args.size() == 1) {
-        Print({PlaceholderPage()});
+        print({placeholderPage()});
     } else if (command == "fruit" && args.size() == 2) {
-        const int index = FruitIndex(args[1], names.size());
+        const int index = fruitIndex(args[1], names.size());
         if (index < 0) {
-            return Usage();
+            return usage();
         }
         std::vector<std::string> lines;
-        TFruta(fruitLines[static_cast<std::size_t>(index)]).WriteReport(lines);
-        Print(lines);
+        Fruit(fruitLines[static_cast<std::size_t>(index)]).writeReport(lines);
+        print(lines);
     } else if (command == "compare" && args.size() >= 3 && args.size() <= 10) {
-        std::vector<std::unique_ptr<TFruta>> fruits;
+        std::vector<std::unique_ptr<Fruit>> fruits;
         std::set<int> seen;
         for (std::size_t i = 1; i < args.size(); ++i) {
-            const int index = FruitIndex(args[i], names.size());
+            const int index = fruitIndex(args[i], names.size());
             if (index < 0 || !seen.insert(index).second) {
-                return Usage();
+                return usage();
             }
-            fruits.push_back(std::make_unique<TFruta>(fruitLines[static_cast<std::size_t>(index)]));
+            fruits.push_back(std::make_unique<Fruit>(fruitLines[static_cast<std::size_t>(index)]));
         }
-        Print(ComparisonReportLines(fruits));
+        print(comparisonReportLines(fruits));
     } else {
-        return Usage();
+        return usage();
     }
     return std::fflush(stdout) == 0 ? 0 : 1;
 }

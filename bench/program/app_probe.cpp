@@ -18,16 +18,16 @@
 #include <string>
 #include <vector>
 
-#include "app/about.h"
+#include "app/about_box.h"
 #include "app/application.h"
 #include "app/chart_warm_up.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "bench/program/bench_clock.h"
 #include "bench/program/chart_watch.h"
 #include "bench/program/process_memory.h"
+#include "data/fruit.h"
 #include "data/fruit_table.h"
-#include "data/fruta.h"
-#include "htmlview/embedded_wb.h"
+#include "htmlview/html_view.h"
 #include "htmlview/web_engine_setup.h"
 #include "reports/chart_runner.h"
 #include "reports/read_app_file.h"
@@ -37,7 +37,7 @@ namespace {
 constexpr int kTimeoutMs = 120000;
 
 // As the program shows its main window.
-void ShowCentred(QWidget& window) {
+void showCentred(QWidget& window) {
     if (const QScreen* screen = window.screen()) {
         window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
                                                screen->availableGeometry()));
@@ -46,7 +46,7 @@ void ShowCentred(QWidget& window) {
 }
 
 // Runs the event loop until the condition holds; false when it did not within the time.
-bool RunUntil(const std::function<bool()>& condition) {
+bool runUntil(const std::function<bool()>& condition) {
     QEventLoop loop;
     QTimer poll;
     poll.setInterval(1);
@@ -63,7 +63,7 @@ bool RunUntil(const std::function<bool()>& condition) {
     return condition();
 }
 
-[[noreturn]] void Fail(const char* what) {
+[[noreturn]] void fail(const char* what) {
     std::fprintf(stderr, "quorvel-bench-app: %s did not happen in time\n", what);
     std::fflush(stderr);
     _exit(3);
@@ -82,72 +82,73 @@ const char* const kTimeChartConstructors =
 
 // Where a report page's time goes once loaded: each chart script's read and run, measured in a
 // view of the probe's own on a fresh single-fruit page (the page's clock, so only the run).
-void TimeChartScripts() {
-    TEmbeddedWB view;
+void timeChartScripts() {
+    HtmlView view;
     view.resize(760, 600);
     view.show();
     std::vector<std::string> table;
-    LoadFruitTable(table);
+    loadFruitTable(table);
     std::vector<std::string> page;
-    TFruta(table.at(0)).WriteReport(page);
+    Fruit(table.at(0)).writeReport(page);
     bool loaded = false;
-    QObject::connect(&view, &TEmbeddedWB::OnDocumentComplete, [&] { loaded = true; });
-    view.LoadHtmlLines(page);
-    if (!RunUntil([&] { return loaded; })) {
-        Fail("the timing page");
+    QObject::connect(&view, &HtmlView::documentComplete, [&] { loaded = true; });
+    view.loadHtmlLines(page);
+    if (!runUntil([&] { return loaded; })) {
+        fail("the timing page");
     }
-    view.RunScript("window.qvTimes = [];", "javascript");
+    view.runScript("window.qvTimes = [];", "javascript");
     for (const char* file : kReportChartFiles) {
-        const double before = SinceStart();
-        const std::string text = ReadAppFile(file);
-        Report(QStringLiteral("script.read.%1").arg(QLatin1String(file)), SinceStart() - before);
-        view.RunScript("window.qvT0 = performance.now();", "javascript");
-        view.RunScript(text, "javascript");
-        view.RunScript("window.qvTimes.push(performance.now() - window.qvT0);", "javascript");
+        const double before = sinceStart();
+        const std::string text = readAppFile(file);
+        printFigure(QStringLiteral("script.read.%1").arg(QLatin1String(file)),
+                    sinceStart() - before);
+        view.runScript("window.qvT0 = performance.now();", "javascript");
+        view.runScript(text, "javascript");
+        view.runScript("window.qvTimes.push(performance.now() - window.qvT0);", "javascript");
         if (std::string(file) == "jq.dat") {
-            view.RunScript(kTimeChartConstructors, "javascript");
+            view.runScript(kTimeChartConstructors, "javascript");
         }
     }
-    view.RunScript("window.qvTimes.push(window.qvChartMs, window.qvCharts);", "javascript");
+    view.runScript("window.qvTimes.push(window.qvChartMs, window.qvCharts);", "javascript");
     QString times;
     view.page()->runJavaScript(QStringLiteral("window.qvTimes.join(' ')"),
                                [&](const QVariant& value) { times = value.toString(); });
-    if (!RunUntil([&] { return !times.isEmpty(); })) {
-        Fail("the script times");
+    if (!runUntil([&] { return !times.isEmpty(); })) {
+        fail("the script times");
     }
     const QStringList each = times.split(QLatin1Char(' '));
     const auto count = static_cast<int>(kReportChartFiles.size());
     for (int i = 0; i < count; ++i) {
-        Report(QStringLiteral("script.run.%1").arg(QLatin1String(kReportChartFiles[i])),
-               each.value(i).toDouble());
+        printFigure(QStringLiteral("script.run.%1").arg(QLatin1String(kReportChartFiles[i])),
+                    each.value(i).toDouble());
     }
     // How much of the drawing is Chart.js building each chart (options, layout, first draw).
     const double charts = each.value(count + 1).toDouble();
     if (charts > 0) {
-        Report(QStringLiteral("script.chart.each"), each.value(count).toDouble() / charts);
+        printFigure(QStringLiteral("script.chart.each"), each.value(count).toDouble() / charts);
     }
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    Report(QStringLiteral("mark.main"), SinceStart());
-    PrepareWebEngine();
-    TApplication application(argc, argv);
-    Report(QStringLiteral("mark.application"), SinceStart());
-    auto form1 = std::make_unique<TForm1>();
-    Report(QStringLiteral("mark.form1"), SinceStart());
+    printFigure(QStringLiteral("mark.main"), sinceStart());
+    prepareWebEngine();
+    Application application(argc, argv);
+    printFigure(QStringLiteral("mark.application"), sinceStart());
+    auto form1 = std::make_unique<MainWindow>();
+    printFigure(QStringLiteral("mark.form1"), sinceStart());
     // QUORVEL_BENCH_LATE_ABOUT=1 tries a different start-up: the about box (and its view's
     // page) made only once the placeholder page has its charts.
     const bool lateAbout = qEnvironmentVariableIntValue("QUORVEL_BENCH_LATE_ABOUT") == 1;
-    std::unique_ptr<TAbout> about;
+    std::unique_ptr<AboutBox> about;
     bool likePageDone = false;
     const auto makeAbout = [&] {
-        about = std::make_unique<TAbout>();
-        form1->SetAbout(about.get());
-        QObject::connect(about->wb3, &TEmbeddedWB::OnDocumentComplete,
+        about = std::make_unique<AboutBox>();
+        form1->setAbout(about.get());
+        QObject::connect(about->likeView, &HtmlView::documentComplete,
                          [&] { likePageDone = true; });
-        Report(QStringLiteral("mark.about"), SinceStart());
+        printFigure(QStringLiteral("mark.about"), sinceStart());
     };
     if (!lateAbout) {
         makeAbout();
@@ -156,75 +157,77 @@ int main(int argc, char* argv[]) {
     // As the program: the charts drawn once out of sight after the first page.
     // QUORVEL_BENCH_NO_WARMUP=1 leaves that out, to see what it is worth.
     const bool warmUp = qEnvironmentVariableIntValue("QUORVEL_BENCH_NO_WARMUP") != 1;
-    TChartWarmUp chartWarmUp;
+    ChartWarmUp chartWarmUp;
     if (warmUp) {
-        chartWarmUp.StartAfterFirstPage(*form1->wb);
+        chartWarmUp.startAfterFirstPage(*form1->fruitReportView);
     }
 
-    ChartWatch report(form1->wb);
-    ChartWatch comparison(form1->wb2);
-    report.Expect(QStringLiteral("0"));
-    ShowCentred(*form1);
-    Report(QStringLiteral("mark.shown"), SinceStart());
+    ChartWatch report(form1->fruitReportView);
+    ChartWatch comparison(form1->comparisonView);
+    report.expect(QStringLiteral("0"));
+    showCentred(*form1);
+    printFigure(QStringLiteral("mark.shown"), sinceStart());
 
     // 1. Start until the placeholder page has its chart scripts run.
-    if (!RunUntil([&] { return report.Done(); })) {
-        Fail("the placeholder page's charts");
+    if (!runUntil([&] { return report.done(); })) {
+        fail("the placeholder page's charts");
     }
-    Report(QStringLiteral("mark.placeholder.loadFinished"), report.LoadFinishedAt());
-    Report(QStringLiteral("mark.placeholder.handled"), report.CompletedAt());
-    Report(QStringLiteral("start"), report.DoneAt());
+    printFigure(QStringLiteral("mark.placeholder.loadFinished"), report.loadFinishedAt());
+    printFigure(QStringLiteral("mark.placeholder.handled"), report.completedAt());
+    printFigure(QStringLiteral("start"), report.doneAt());
     if (lateAbout) {
         makeAbout();
     }
-    if (!RunUntil([&] { return likePageDone; })) {
-        Fail("the like page");
+    if (!runUntil([&] { return likePageDone; })) {
+        fail("the like page");
     }
-    Report(QStringLiteral("mark.likepage"), SinceStart());
+    printFigure(QStringLiteral("mark.likepage"), sinceStart());
     // The user's first click comes once the program has settled: the warm-up done.
     if (warmUp) {
-        if (!RunUntil([&] { return chartWarmUp.Finished(); })) {
-            Fail("the chart warm-up");
+        if (!runUntil([&] { return chartWarmUp.finished(); })) {
+            fail("the chart warm-up");
         }
-        Report(QStringLiteral("mark.warmup"), SinceStart());
-        std::printf("# warm-up: %d charts drawn out of sight\n", chartWarmUp.Charts());
+        printFigure(QStringLiteral("mark.warmup"), sinceStart());
+        std::printf("# warm-up: %d charts drawn out of sight\n", chartWarmUp.charts());
     }
-    std::printf("# helpers at start: %s\n", qPrintable(HelperKinds(getpid())));
-    Report(QStringLiteral("memory.start"), TreePssMiB(getpid()));
+    std::printf("# helpers at start: %s\n", qPrintable(helperKinds(getpid())));
+    printFigure(QStringLiteral("memory.start"), treePssMiB(getpid()));
 
     // 2. "Add to comparison >>" until the single-fruit page shows its charts; then the next
     // fruits, each waited for, and the ninth until the comparison page shows its ten.
     for (int row = 0; row < 9; ++row) {
-        form1->listafrutas->setCurrentRow(row * 7);
-        report.Expect(QStringLiteral("5"));
+        form1->fruitList->setCurrentRow(row * 7);
+        report.expect(QStringLiteral("5"));
         if (row >= 1) {
-            comparison.Expect(QStringLiteral("10"));
+            comparison.expect(QStringLiteral("10"));
         }
-        const double pressed = SinceStart();
-        form1->Button4->click();
-        if (!RunUntil([&] { return report.Done() && (row == 0 || comparison.Done()); })) {
-            Fail("a fruit's charts");
+        const double pressed = sinceStart();
+        form1->addButton->click();
+        if (!runUntil([&] { return report.done() && (row == 0 || comparison.done()); })) {
+            fail("a fruit's charts");
         }
         std::printf("# fruit %d: render process of wb %lld, of wb2 %lld\n", row + 1,
-                    form1->wb->page()->renderProcessPid(), form1->wb2->page()->renderProcessPid());
+                    form1->fruitReportView->page()->renderProcessPid(),
+                    form1->comparisonView->page()->renderProcessPid());
         if (row == 1) {
-            Report(QStringLiteral("second.comparison"), comparison.DoneAt() - pressed);
+            printFigure(QStringLiteral("second.comparison"), comparison.doneAt() - pressed);
         }
         if (row == 0) {
-            Report(QStringLiteral("add.loadFinished"), report.LoadFinishedAt() - pressed);
-            Report(QStringLiteral("add.handled"), report.CompletedAt() - pressed);
-            Report(QStringLiteral("add"), report.DoneAt() - pressed);
+            printFigure(QStringLiteral("add.loadFinished"), report.loadFinishedAt() - pressed);
+            printFigure(QStringLiteral("add.handled"), report.completedAt() - pressed);
+            printFigure(QStringLiteral("add"), report.doneAt() - pressed);
         } else if (row == 8) {
-            Report(QStringLiteral("ninth.loadFinished"), comparison.LoadFinishedAt() - pressed);
-            Report(QStringLiteral("ninth.handled"), comparison.CompletedAt() - pressed);
-            Report(QStringLiteral("ninth"), comparison.DoneAt() - pressed);
-            Report(QStringLiteral("ninth.single"), report.DoneAt() - pressed);
+            printFigure(QStringLiteral("ninth.loadFinished"),
+                        comparison.loadFinishedAt() - pressed);
+            printFigure(QStringLiteral("ninth.handled"), comparison.completedAt() - pressed);
+            printFigure(QStringLiteral("ninth"), comparison.doneAt() - pressed);
+            printFigure(QStringLiteral("ninth.single"), report.doneAt() - pressed);
         }
     }
-    std::printf("# helpers with nine fruits: %s\n", qPrintable(HelperKinds(getpid())));
-    Report(QStringLiteral("memory.nine"), TreePssMiB(getpid()));
+    std::printf("# helpers with nine fruits: %s\n", qPrintable(helperKinds(getpid())));
+    printFigure(QStringLiteral("memory.nine"), treePssMiB(getpid()));
 
-    TimeChartScripts();
+    timeChartScripts();
     about.reset();
     form1.reset();
     return 0;

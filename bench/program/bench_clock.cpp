@@ -10,20 +10,20 @@
 
 namespace {
 
-double MonotonicMs() {
+double monotonicMs() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
-double BootTimeMs() {
+double bootTimeMs() {
     timespec now{};
     clock_gettime(CLOCK_BOOTTIME, &now);
     return static_cast<double>(now.tv_sec) * 1000.0 + static_cast<double>(now.tv_nsec) / 1e6;
 }
 
 // The process's start as a point on the monotonic clock.
-double StartOnMonotonicClock() {
+double startOnMonotonicClock() {
     bool ok = false;
     const double passed = qEnvironmentVariable("QUORVEL_BENCH_T0").toDouble(&ok);
     if (ok) {
@@ -31,24 +31,24 @@ double StartOnMonotonicClock() {
     }
     QFile stat(QStringLiteral("/proc/self/stat"));
     if (!stat.open(QIODevice::ReadOnly)) {
-        return MonotonicMs();
+        return monotonicMs();
     }
     // Field 22, after the command name in parentheses (which may hold blanks).
     const QByteArray text = stat.readAll();
     const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
     const double ticks = fields.value(19).toDouble();
-    const double startedAgoMs = BootTimeMs() - ticks * 1000.0 / sysconf(_SC_CLK_TCK);
-    return MonotonicMs() - startedAgoMs;
+    const double startedAgoMs = bootTimeMs() - ticks * 1000.0 / sysconf(_SC_CLK_TCK);
+    return monotonicMs() - startedAgoMs;
 }
 
 }  // namespace
 
-double SinceStart() {
-    static const double start = StartOnMonotonicClock();
-    return MonotonicMs() - start;
+double sinceStart() {
+    static const double start = startOnMonotonicClock();
+    return monotonicMs() - start;
 }
 
-void Report(const QString& name, double value) {
+void printFigure(const QString& name, double value) {
     std::printf("%s %.1f\n", qPrintable(name), value);
     std::fflush(stdout);
 }

@@ -20,17 +20,17 @@ namespace {
 
 using Figures = QMap<QString, std::vector<double>>;
 
-QString MonotonicNs() {
+QString monotonicNs() {
     timespec now{};
     clock_gettime(CLOCK_MONOTONIC, &now);
     return QString::number(static_cast<qint64>(now.tv_sec) * 1000000000LL + now.tv_nsec);
 }
 
 // Runs one probe and adds its "name value" lines to the figures; '#' lines are shown as they come.
-bool RunProbe(const QString& program, const QProcessEnvironment& environment, Figures& figures) {
+bool runProbe(const QString& program, const QProcessEnvironment& environment, Figures& figures) {
     QProcess probe;
     QProcessEnvironment env = environment;
-    env.insert(QStringLiteral("QUORVEL_BENCH_T0"), MonotonicNs());
+    env.insert(QStringLiteral("QUORVEL_BENCH_T0"), monotonicNs());
     probe.setProcessEnvironment(env);
     probe.setProcessChannelMode(QProcess::ForwardedErrorChannel);
     probe.start(program, {});
@@ -58,19 +58,19 @@ bool RunProbe(const QString& program, const QProcessEnvironment& environment, Fi
     return true;
 }
 
-double Median(std::vector<double> values) {
+double median(std::vector<double> values) {
     std::sort(values.begin(), values.end());
     const std::size_t n = values.size();
     return n % 2 == 1 ? values[n / 2] : (values[n / 2 - 1] + values[n / 2]) / 2;
 }
 
-QString Spread(const std::vector<double>& values, const char* unit) {
+QString spread(const std::vector<double>& values, const char* unit) {
     if (values.empty()) {
         return QStringLiteral("(none)");
     }
     const auto [low, high] = std::minmax_element(values.begin(), values.end());
     return QStringLiteral("%1 %2 [%3-%4]")
-        .arg(Median(values), 0, 'f', 0)
+        .arg(median(values), 0, 'f', 0)
         .arg(QLatin1String(unit))
         .arg(*low, 0, 'f', 0)
         .arg(*high, 0, 'f', 0);
@@ -105,8 +105,8 @@ int main(int argc, char* argv[]) {
     for (int run = 1; run <= runs; ++run) {
         std::printf("run %d of %d\n", run, runs);
         std::fflush(stdout);
-        if (!RunProbe(folder + QStringLiteral("quorvel-bench-app"), appEnv, program) ||
-            !RunProbe(folder + QStringLiteral("quorvel-bench-floor"), common, floor)) {
+        if (!runProbe(folder + QStringLiteral("quorvel-bench-app"), appEnv, program) ||
+            !runProbe(folder + QStringLiteral("quorvel-bench-floor"), common, floor)) {
             return 1;
         }
     }
@@ -130,20 +130,20 @@ int main(int argc, char* argv[]) {
     for (const Row& row : rows) {
         const auto& mine = program.value(QString::fromLatin1(row.figure));
         const auto& base = floor.value(QString::fromLatin1(row.floorFigure));
-        const double ratio = mine.empty() || base.empty() ? 0 : Median(mine) / Median(base);
+        const double ratio = mine.empty() || base.empty() ? 0 : median(mine) / median(base);
         const QString goal = row.goal > 0 ? QStringLiteral("<= %1x %2")
                                                 .arg(row.goal, 0, 'f', 1)
                                                 .arg(ratio <= row.goal ? QStringLiteral("met")
                                                                        : QStringLiteral("MISSED"))
                                           : QStringLiteral("-");
-        std::printf("%-36s %-24s %-24s %-7s %s\n", row.label, qPrintable(Spread(mine, row.unit)),
-                    qPrintable(Spread(base, row.unit)),
+        std::printf("%-36s %-24s %-24s %-7s %s\n", row.label, qPrintable(spread(mine, row.unit)),
+                    qPrintable(spread(base, row.unit)),
                     qPrintable(QStringLiteral("%1x").arg(ratio, 0, 'f', 2)), qPrintable(goal));
     }
     std::printf("\nwhere the program's time goes (median [range], ms):\n");
     for (auto it = program.cbegin(); it != program.cend(); ++it) {
         if (it.key().contains(QLatin1Char('.')) && !it.key().startsWith(QLatin1String("memory"))) {
-            std::printf("  %-32s %s\n", qPrintable(it.key()), qPrintable(Spread(it.value(), "")));
+            std::printf("  %-32s %s\n", qPrintable(it.key()), qPrintable(spread(it.value(), "")));
         }
     }
     return 0;

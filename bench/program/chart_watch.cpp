@@ -4,35 +4,35 @@
 #include <QWebEnginePage>
 
 #include "bench/program/bench_clock.h"
-#include "htmlview/embedded_wb.h"
+#include "htmlview/html_view.h"
 
-ChartWatch::ChartWatch(TEmbeddedWB* view) : view_(view) {
-    connect(view_, &TEmbeddedWB::OnDocumentComplete, this, [this] { PageCompleted(); });
+ChartWatch::ChartWatch(HtmlView* view) : view_(view) {
+    connect(view_, &HtmlView::documentComplete, this, [this] { pageCompleted(); });
     connect(view_->page(), &QWebEnginePage::loadFinished, this, [this] {
         if (armed_) {
-            loadedAt_ = SinceStart();
+            loadedAt_ = sinceStart();
         }
     });
 }
 
-void ChartWatch::Expect(const QString& charts) {
+void ChartWatch::expect(const QString& charts) {
     expected_ = charts;
     armed_ = true;
     doneAt_ = completedAt_ = loadedAt_ = -1;
 }
 
-void ChartWatch::PageCompleted() {
+void ChartWatch::pageCompleted() {
     if (!armed_) {
         return;
     }
-    completedAt_ = SinceStart();
+    completedAt_ = sinceStart();
     // Queued behind the chart scripts the window has just handed to the page.
     view_->page()->runJavaScript(QStringLiteral("document.documentElement.dataset.charts || ''"),
                                  [this](const QVariant& value) {
                                      if (armed_ && value.toString() == expected_) {
-                                         doneAt_ = SinceStart();
+                                         doneAt_ = sinceStart();
                                          armed_ = false;
-                                         emit Marked();
+                                         emit marked();
                                      }
                                  });
 }

@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-class TEmbeddedWB;
+class HtmlView;
 
 // Watches a report view: after each page it completes (connected after the main window, so the
 // window's chart scripts are queued in the page already), asks the page for the mark the last
@@ -11,22 +11,22 @@ class TEmbeddedWB;
 class ChartWatch : public QObject {
     Q_OBJECT
   public:
-    explicit ChartWatch(TEmbeddedWB* view);
+    explicit ChartWatch(HtmlView* view);
 
     // Forget earlier pages and wait for the next completed page marked with this count.
-    void Expect(const QString& charts);
-    bool Done() const { return doneAt_ >= 0; }
-    double DoneAt() const { return doneAt_; }            // the mark seen (ms since start)
-    double CompletedAt() const { return completedAt_; }  // after the window's handler
-    double LoadFinishedAt() const { return loadedAt_; }  // the engine's loadFinished
+    void expect(const QString& charts);
+    bool done() const { return doneAt_ >= 0; }
+    double doneAt() const { return doneAt_; }            // the mark seen (ms since start)
+    double completedAt() const { return completedAt_; }  // after the window's handler
+    double loadFinishedAt() const { return loadedAt_; }  // the engine's loadFinished
 
   signals:
-    void Marked();
+    void marked();
 
   private:
-    void PageCompleted();
+    void pageCompleted();
 
-    TEmbeddedWB* view_;
+    HtmlView* view_;
     QString expected_;
     bool armed_ = false;
     double doneAt_ = -1;

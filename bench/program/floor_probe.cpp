@@ -17,8 +17,8 @@
 #include "bench/program/bench_clock.h"
 #include "bench/program/process_memory.h"
 #include "data/app_folder.h"
+#include "data/fruit.h"
 #include "data/fruit_table.h"
-#include "data/fruta.h"
 #include "htmlview/web_engine_setup.h"
 #include "htmlview/win1252.h"
 #include "reports/comparison_report.h"
@@ -26,18 +26,18 @@
 
 namespace {
 
-QByteArray PageText(const std::vector<std::string>& lines) {
+QByteArray pageText(const std::vector<std::string>& lines) {
     std::string joined;
     for (const std::string& line : lines) {
         joined += line;
         joined += "\r\n";
     }
-    return FromWindows1252(joined).toUtf8();
+    return fromWindows1252(joined).toUtf8();
 }
 
 // Loads the page as the program's views do (text, UTF-8, the program folder as base) and
 // returns when it has finished; the time it took in ms.
-double Load(QWebEngineView& view, const QByteArray& page) {
+double load(QWebEngineView& view, const QByteArray& page) {
     QEventLoop loop;
     const auto connection =
         QObject::connect(view.page(), &QWebEnginePage::loadFinished, &loop, &QEventLoop::quit);
@@ -45,42 +45,42 @@ double Load(QWebEngineView& view, const QByteArray& page) {
         std::fprintf(stderr, "quorvel-bench-floor: a page did not load in time\n");
         _exit(3);
     });
-    const double started = SinceStart();
+    const double started = sinceStart();
     view.page()->setContent(page, QStringLiteral("text/html;charset=UTF-8"),
-                            QUrl::fromLocalFile(QString::fromStdString(AppFolder())));
+                            QUrl::fromLocalFile(QString::fromStdString(appFolder())));
     loop.exec();
     QObject::disconnect(connection);
-    return SinceStart() - started;
+    return sinceStart() - started;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-    PrepareWebEngine();
+    prepareWebEngine();
     QApplication application(argc, argv);
     QWebEngineView view;
     view.resize(760, 600);
     view.show();
-    Load(view, PageText({PlaceholderPage()}));
-    Report(QStringLiteral("start"), SinceStart());
-    std::printf("# helpers at start: %s\n", qPrintable(HelperKinds(getpid())));
-    Report(QStringLiteral("memory.start"), TreePssMiB(getpid()));
+    load(view, pageText({placeholderPage()}));
+    printFigure(QStringLiteral("start"), sinceStart());
+    std::printf("# helpers at start: %s\n", qPrintable(helperKinds(getpid())));
+    printFigure(QStringLiteral("memory.start"), treePssMiB(getpid()));
 
     std::vector<std::string> table;
-    LoadFruitTable(table);
-    std::vector<std::unique_ptr<TFruta>> fruits;
+    loadFruitTable(table);
+    std::vector<std::unique_ptr<Fruit>> fruits;
     for (int row = 0; row < 9; ++row) {
-        fruits.push_back(std::make_unique<TFruta>(table.at(static_cast<std::size_t>(row * 7))));
+        fruits.push_back(std::make_unique<Fruit>(table.at(static_cast<std::size_t>(row * 7))));
     }
     std::vector<std::string> single;
-    TFruta(table.at(0)).WriteReport(single);
-    Report(QStringLiteral("add"), Load(view, PageText(single)));
+    Fruit(table.at(0)).writeReport(single);
+    printFigure(QStringLiteral("add"), load(view, pageText(single)));
 
     auto last = std::move(fruits.back());
     fruits.pop_back();
-    Load(view, PageText(ComparisonReportLines(fruits)));
+    load(view, pageText(comparisonReportLines(fruits)));
     fruits.push_back(std::move(last));
-    Report(QStringLiteral("ninth"), Load(view, PageText(ComparisonReportLines(fruits))));
-    Report(QStringLiteral("memory.nine"), TreePssMiB(getpid()));
+    printFigure(QStringLiteral("ninth"), load(view, pageText(comparisonReportLines(fruits))));
+    printFigure(QStringLiteral("memory.nine"), treePssMiB(getpid()));
     return 0;
 }

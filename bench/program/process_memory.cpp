@@ -7,13 +7,13 @@
 
 namespace {
 
-QByteArray ReadProcFile(pid_t pid, const char* name) {
+QByteArray readProcFile(pid_t pid, const char* name) {
     QFile file(QStringLiteral("/proc/%1/%2").arg(pid).arg(QLatin1String(name)));
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-pid_t ParentOf(pid_t pid) {
-    const QByteArray text = ReadProcFile(pid, "stat");
+pid_t parentOf(pid_t pid) {
+    const QByteArray text = readProcFile(pid, "stat");
     const int close = text.lastIndexOf(')');
     if (close < 0) {
         return -1;
@@ -24,14 +24,14 @@ pid_t ParentOf(pid_t pid) {
 
 }  // namespace
 
-QList<pid_t> ProcessTree(pid_t root) {
+QList<pid_t> processTree(pid_t root) {
     QMap<pid_t, pid_t> parents;
     const QStringList entries = QDir(QStringLiteral("/proc")).entryList(QDir::Dirs);
     for (const QString& entry : entries) {
         bool number = false;
         const pid_t pid = static_cast<pid_t>(entry.toInt(&number));
         if (number) {
-            parents.insert(pid, ParentOf(pid));
+            parents.insert(pid, parentOf(pid));
         }
     }
     QList<pid_t> tree{root};
@@ -47,8 +47,8 @@ QList<pid_t> ProcessTree(pid_t root) {
 
 namespace {
 
-double PssKiB(pid_t pid) {
-    const QList<QByteArray> lines = ReadProcFile(pid, "smaps_rollup").split('\n');
+double pssKiB(pid_t pid) {
+    const QList<QByteArray> lines = readProcFile(pid, "smaps_rollup").split('\n');
     for (const QByteArray& line : lines) {
         if (line.startsWith("Pss:")) {
             return line.mid(4).trimmed().split(' ').value(0).toDouble();
@@ -57,8 +57,8 @@ double PssKiB(pid_t pid) {
     return 0;
 }
 
-QString KindOf(pid_t pid) {
-    const QList<QByteArray> args = ReadProcFile(pid, "cmdline").split('\0');
+QString kindOf(pid_t pid) {
+    const QList<QByteArray> args = readProcFile(pid, "cmdline").split('\0');
     for (const QByteArray& arg : args) {
         if (arg.startsWith("--type=")) {
             return QString::fromLatin1(arg.mid(7));
@@ -69,23 +69,23 @@ QString KindOf(pid_t pid) {
 
 }  // namespace
 
-double TreePssMiB(pid_t root) {
+double treePssMiB(pid_t root) {
     double kib = 0;
-    for (const pid_t pid : ProcessTree(root)) {
-        kib += PssKiB(pid);
+    for (const pid_t pid : processTree(root)) {
+        kib += pssKiB(pid);
     }
     return kib / 1024.0;
 }
 
-QString HelperKinds(pid_t root) {
+QString helperKinds(pid_t root) {
     // Render processes are forked from the zygote and keep its command line.
     QStringList parts;
-    for (const pid_t pid : ProcessTree(root)) {
-        QString kind = KindOf(pid);
-        if (kind == QLatin1String("zygote") && KindOf(ParentOf(pid)) == kind) {
+    for (const pid_t pid : processTree(root)) {
+        QString kind = kindOf(pid);
+        if (kind == QLatin1String("zygote") && kindOf(parentOf(pid)) == kind) {
             kind = QStringLiteral("renderer");
         }
-        parts.append(QStringLiteral("%1:%2MiB").arg(kind).arg(PssKiB(pid) / 1024.0, 0, 'f', 0));
+        parts.append(QStringLiteral("%1:%2MiB").arg(kind).arg(pssKiB(pid) / 1024.0, 0, 'f', 0));
     }
     return parts.join(QLatin1Char(' '));
 }

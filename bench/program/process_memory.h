@@ -5,10 +5,10 @@
 #include <QString>
 
 // The process and all its descendants (the web engine's helper processes among them).
-QList<pid_t> ProcessTree(pid_t root);
+QList<pid_t> processTree(pid_t root);
 
 // Proportional memory (Pss from /proc/<pid>/smaps_rollup) of the whole tree, in MiB.
-double TreePssMiB(pid_t root);
+double treePssMiB(pid_t root);
 
 // Each process of the tree with its kind ("program", "zygote", "renderer", ...) and its Pss.
-QString HelperKinds(pid_t root);
+QString helperKinds(pid_t root);

@@ -2,5 +2,5 @@
 #include "app_test_support.h"
 
 int main(int argc, char* argv[]) {
-    return RunGuiTests(argc, argv, WriteTestAppFiles);
+    return runGuiTests(argc, argv, writeTestAppFiles);
 }

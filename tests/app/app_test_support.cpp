@@ -6,33 +6,33 @@
 
 #include "data/app_folder.h"
 
-void WriteTestScript(const std::string& name, const std::string& record) {
-    std::ofstream file(AppFolder() + name, std::ios::binary | std::ios::trunc);
+void writeTestScript(const std::string& name, const std::string& record) {
+    std::ofstream file(appFolder() + name, std::ios::binary | std::ios::trunc);
     file << "(function () { var root = document.documentElement;\n"
             "root.setAttribute('data-ran', (root.getAttribute('data-ran') || '') + '"
          << record << ";'); })();\n";
 }
 
-void WriteTestAppFiles() {
+void writeTestAppFiles() {
     for (const char* name : {"jq.dat", "enh.dat", "exc.dat", "vis.dat", "exa.dat", "exacomp.dat"}) {
-        WriteTestScript(name, name);
+        writeTestScript(name, name);
     }
-    std::ofstream page(AppFolder() + "quorvel.html", std::ios::binary | std::ios::trunc);
+    std::ofstream page(appFolder() + "quorvel.html", std::ios::binary | std::ios::trunc);
     page << "<!DOCTYPE html><html><body style=\"margin:0\"><button style=\"width:100px;"
             "height:100px\">Like</button></body></html>\n";
 }
 
-void RemoveAppFile(const std::string& name) {
-    std::remove((AppFolder() + name).c_str());
+void removeAppFile(const std::string& name) {
+    std::remove((appFolder() + name).c_str());
 }
 
-QString ScriptsRan(QWebEngineView* view) {
-    return PageValue(view, QStringLiteral("document.documentElement.getAttribute('data-ran')"));
+QString scriptsRan(QWebEngineView* view) {
+    return pageValue(view, QStringLiteral("document.documentElement.getAttribute('data-ran')"));
 }
 
 UrlRecorder::UrlRecorder() {
-    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "Open");
-    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "Open");
+    QDesktopServices::setUrlHandler(QStringLiteral("https"), this, "open");
+    QDesktopServices::setUrlHandler(QStringLiteral("http"), this, "open");
 }
 
 UrlRecorder::~UrlRecorder() {
@@ -40,6 +40,6 @@ UrlRecorder::~UrlRecorder() {
     QDesktopServices::unsetUrlHandler(QStringLiteral("http"));
 }
 
-void UrlRecorder::Open(const QUrl& url) {
+void UrlRecorder::open(const QUrl& url) {
     urls.append(url);
 }

@@ -15,10 +15,10 @@ class QWebEngineView;
 
 // The chart scripts each add their own file name to the attribute "data-ran" of the page's root
 // element, so a test can read which scripts ran in a page and in which order.
-void WriteTestScript(const std::string& name, const std::string& record);
-void WriteTestAppFiles();  // all six scripts and a small like page, beside the test program
-void RemoveAppFile(const std::string& name);
-QString ScriptsRan(QWebEngineView* view);
+void writeTestScript(const std::string& name, const std::string& record);
+void writeTestAppFiles();  // all six scripts and a small like page, beside the test program
+void removeAppFile(const std::string& name);
+QString scriptsRan(QWebEngineView* view);
 // Takes the product page's address instead of a browser.
 class UrlRecorder : public QObject {
     Q_OBJECT
@@ -28,5 +28,5 @@ class UrlRecorder : public QObject {
     QList<QUrl> urls;
 
   public slots:
-    void Open(const QUrl& url);
+    void open(const QUrl& url);
 };

@@ -8,25 +8,25 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/about.h"
+#include "app/about_box.h"
 #include "app/clickable_label.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "app_test_support.h"
-#include "htmlview/embedded_wb.h"
+#include "htmlview/html_view.h"
 
 namespace {
 
 const QString kThanks = QStringLiteral("Thanks for liking!");
 
 // Shows the box (not modally, so the test keeps control) once its page has loaded.
-bool ShowLoaded(TAbout& about, QSignalSpy& loaded) {
+bool showLoaded(AboutBox& about, QSignalSpy& loaded) {
     about.show();
     return QTest::qWaitForWindowExposed(&about) &&
            QTest::qWaitFor([&] { return loaded.count() >= 1; }, 30000);
 }
 
 // The widget that receives the mouse inside the view: the engine's child once a page is shown.
-QWidget* PageWidget(TEmbeddedWB* view) {
+QWidget* pageWidget(HtmlView* view) {
     return view->focusProxy() != nullptr ? view->focusProxy() : view;
 }
 
@@ -35,11 +35,11 @@ QWidget* PageWidget(TEmbeddedWB* view) {
 class TestAboutBox : public QObject {
     Q_OBJECT
   private slots:
-    void init() { WriteTestAppFiles(); }
+    void init() { writeTestAppFiles(); }
 
     void theWindow() {
         AppWindows app;
-        TAbout& about = *app.about;
+        AboutBox& about = *app.about;
         QVERIFY(!about.isVisible());
         QCOMPARE(about.windowTitle(), QStringLiteral("About Quorvel"));
         QVERIFY(!about.windowIcon().isNull());
@@ -51,43 +51,43 @@ class TestAboutBox : public QObject {
         QVERIFY(!(flags & Qt::WindowMaximizeButtonHint));
         QVERIFY(!(flags & Qt::WindowContextHelpButtonHint));
         QCOMPARE(about.palette().color(QPalette::Window), QColor(Qt::white));
-        QCOMPARE(about.Button1->text(), QStringLiteral("OK"));
-        QVERIFY(!about.Button1->isDefault());
-        QCOMPARE(about.GroupBox1->title(), QStringLiteral("The boring stuff:"));
-        QCOMPARE(about.Label5->text(), QStringLiteral("www.quorvel.org"));
-        QVERIFY(about.Label3->text().startsWith(QStringLiteral("Quorvel \u00A9 2026 ")));
-        QCOMPARE(about.wb3->size(), QSize(100, 100));
-        QVERIFY(
-            !about.wb3->UserInterfaceOptions().Contains(TUserInterfaceOption::ForceFlatScrollBars));
-        QVERIFY(
-            about.wb3->UserInterfaceOptions().Contains(TUserInterfaceOption::DontUseScrollBars));
+        QCOMPARE(about.okButton->text(), QStringLiteral("OK"));
+        QVERIFY(!about.okButton->isDefault());
+        QCOMPARE(about.detailsGroup->title(), QStringLiteral("The boring stuff:"));
+        QCOMPARE(about.productLink->text(), QStringLiteral("www.quorvel.org"));
+        QVERIFY(about.copyrightLabel->text().startsWith(QStringLiteral("Quorvel \u00A9 2026 ")));
+        QCOMPARE(about.likeView->size(), QSize(100, 100));
+        QVERIFY(!about.likeView->userInterfaceOptions().contains(
+            UserInterfaceOption::ForceFlatScrollBars));
+        QVERIFY(about.likeView->userInterfaceOptions().contains(
+            UserInterfaceOption::DontUseScrollBars));
 
         // The page was asked for at creation, before the box was ever shown.
-        QSignalSpy loaded(about.wb3, &TEmbeddedWB::OnDocumentComplete);
+        QSignalSpy loaded(about.likeView, &HtmlView::documentComplete);
         QTRY_VERIFY_WITH_TIMEOUT(loaded.count() >= 1, 30000);
         QVERIFY(!about.isVisible());
         QTRY_COMPARE_WITH_TIMEOUT(
-            PageValue(about.wb3, QStringLiteral("document.body.innerText")).trimmed(),
+            pageValue(about.likeView, QStringLiteral("document.body.innerText")).trimmed(),
             QStringLiteral("Like"), 30000);
     }
 
     void leftPressThanksAndItStays() {
         AppWindows app;
-        TAbout& about = *app.about;
-        QSignalSpy loaded(about.wb3, &TEmbeddedWB::OnDocumentComplete);
-        QVERIFY(ShowLoaded(about, loaded));
-        QWidget* page = PageWidget(about.wb3);
+        AboutBox& about = *app.about;
+        QSignalSpy loaded(about.likeView, &HtmlView::documentComplete);
+        QVERIFY(showLoaded(about, loaded));
+        QWidget* page = pageWidget(about.likeView);
         QTest::mousePress(page, Qt::LeftButton, {}, page->rect().center());
         QTest::mouseRelease(page, Qt::LeftButton, {}, page->rect().center());
-        QTRY_COMPARE(about.Button1->text(), kThanks);
+        QTRY_COMPARE(about.okButton->text(), kThanks);
         QVERIFY(about.isVisible());  // the press changes the caption and nothing else
-        about.Button1->click();      // and the button still closes the box
+        about.okButton->click();     // and the button still closes the box
         QVERIFY(!about.isVisible());
 
         // Every later showing keeps the new caption: menu, tool bar, exit.
         ModalWatcher watcher;
-        app.form->About2->trigger();
-        app.form->ToolButton1->click();
+        app.form->aboutAction->trigger();
+        app.form->aboutButton->click();
         app.form->show();
         QVERIFY(QTest::qWaitForWindowExposed(app.form.get()));
         app.form->close();
@@ -97,36 +97,36 @@ class TestAboutBox : public QObject {
 
     void rightPressThanksToo() {
         AppWindows app;
-        TAbout& about = *app.about;
-        QSignalSpy loaded(about.wb3, &TEmbeddedWB::OnDocumentComplete);
-        QVERIFY(ShowLoaded(about, loaded));
-        QCOMPARE(about.Button1->text(), QStringLiteral("OK"));
-        QWidget* page = PageWidget(about.wb3);
+        AboutBox& about = *app.about;
+        QSignalSpy loaded(about.likeView, &HtmlView::documentComplete);
+        QVERIFY(showLoaded(about, loaded));
+        QCOMPARE(about.okButton->text(), QStringLiteral("OK"));
+        QWidget* page = pageWidget(about.likeView);
         QTest::mousePress(page, Qt::RightButton, {}, page->rect().center());
         QTest::mouseRelease(page, Qt::RightButton, {}, page->rect().center());
-        QTRY_COMPARE(about.Button1->text(), kThanks);
+        QTRY_COMPARE(about.okButton->text(), kThanks);
         QVERIFY(about.isVisible());
     }
 
     void escapeDoesNotClose() {
         AppWindows app;
-        TAbout& about = *app.about;
-        QSignalSpy loaded(about.wb3, &TEmbeddedWB::OnDocumentComplete);
-        QVERIFY(ShowLoaded(about, loaded));
+        AboutBox& about = *app.about;
+        QSignalSpy loaded(about.likeView, &HtmlView::documentComplete);
+        QVERIFY(showLoaded(about, loaded));
         QTest::keyClick(&about, Qt::Key_Escape);
         QVERIFY(about.isVisible());
-        about.Button1->setFocus();
-        QTest::keyClick(about.Button1, Qt::Key_Escape);
+        about.okButton->setFocus();
+        QTest::keyClick(about.okButton, Qt::Key_Escape);
         QVERIFY(about.isVisible());
         // Enter presses the button while it has the focus.
-        QTest::keyClick(about.Button1, Qt::Key_Return);
+        QTest::keyClick(about.okButton, Qt::Key_Return);
         QVERIFY(!about.isVisible());
 
         // Shown modally, as the program shows it: Escape leaves it open, the close box closes.
         ModalWatcher watcher;
         watcher.tryEscapeFirst = true;
         watcher.dismissAbout = ModalWatcher::Dismiss::ByCloseBox;
-        app.form->About2->trigger();
+        app.form->aboutAction->trigger();
         QCOMPARE(watcher.aboutShownModal, 1);
         QVERIFY(!watcher.escapeClosedAbout);
         QVERIFY(!about.isVisible());
@@ -134,15 +134,15 @@ class TestAboutBox : public QObject {
 
     void linkOpensTheProductPage() {
         AppWindows app;
-        TAbout& about = *app.about;
-        QSignalSpy loaded(about.wb3, &TEmbeddedWB::OnDocumentComplete);
-        QVERIFY(ShowLoaded(about, loaded));
+        AboutBox& about = *app.about;
+        QSignalSpy loaded(about.likeView, &HtmlView::documentComplete);
+        QVERIFY(showLoaded(about, loaded));
         UrlRecorder browser;
-        QTest::mouseClick(about.Label5, Qt::LeftButton);
+        QTest::mouseClick(about.productLink, Qt::LeftButton);
         QCOMPARE(browser.urls,
                  QList<QUrl>{QUrl(QStringLiteral("https://www.quorvel.org/quorvel"))});
         QVERIFY(about.isVisible());
-        QCOMPARE(about.Label5->cursor().shape(), Qt::PointingHandCursor);
+        QCOMPARE(about.productLink->cursor().shape(), Qt::PointingHandCursor);
     }
 };
 

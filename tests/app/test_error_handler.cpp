@@ -48,15 +48,15 @@ class TestErrorHandler : public QObject {
     void guardedHandlersReportTheSameWay() {
         ModalWatcher watcher;
         bool after = false;
-        Guarded([] { throw std::runtime_error("Ends in a period."); })();
+        guarded([] { throw std::runtime_error("Ends in a period."); })();
         after = true;
-        Guarded([] { throw std::out_of_range("List index out of bounds (145)"); })();
+        guarded([] { throw std::out_of_range("List index out of bounds (145)"); })();
         QVERIFY(after);
         QCOMPARE(watcher.boxes.size(), std::size_t{2});
         QCOMPARE(watcher.boxes.at(0).text, QStringLiteral("Ends in a period."));
         QCOMPARE(watcher.boxes.at(1).text, QStringLiteral("List index out of bounds (145)."));
         int runs = 0;
-        Guarded([&runs] { ++runs; })();
+        guarded([&runs] { ++runs; })();
         QCOMPARE(runs, 1);
         QCOMPARE(watcher.boxes.size(), std::size_t{2});
     }

@@ -6,18 +6,18 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "app/about.h"
-#include "app/form1.h"
+#include "app/about_box.h"
+#include "app/main_window.h"
 #include "app_test_support.h"
 
 class TestExit : public QObject {
     Q_OBJECT
   private slots:
-    void init() { WriteTestAppFiles(); }
+    void init() { writeTestAppFiles(); }
 
     void everyExitShowsTheAboutBox() {
         AppWindows app;
-        TForm1& form = *app.form;
+        MainWindow& form = *app.form;
         QVERIFY(QGuiApplication::quitOnLastWindowClosed());
         ModalWatcher watcher;
 
@@ -25,7 +25,7 @@ class TestExit : public QObject {
         // program does.
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTimer::singleShot(0, form.Exit1, &QAction::trigger);
+        QTimer::singleShot(0, form.exitAction, &QAction::trigger);
         QCOMPARE(QCoreApplication::exec(), 0);
         QCOMPARE(watcher.aboutShownModal, 1);
         QVERIFY(!form.isVisible());
@@ -50,10 +50,10 @@ class TestExit : public QObject {
         // Having seen the box from the menu does not spare it on exit.
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
-        form.About2->trigger();
+        form.aboutAction->trigger();
         QCOMPARE(watcher.aboutShownModal, 4);
         QVERIFY(form.isVisible());
-        form.Exit1->trigger();
+        form.exitAction->trigger();
         QCOMPARE(watcher.aboutShownModal, 5);
         QVERIFY(!form.isVisible());
         QCOMPARE(watcher.aboutCaptions.size(), 5);

@@ -6,15 +6,15 @@
 #include <QString>
 #include <QStringList>
 
-struct TReportPage {
+struct ReportPage {
     QString html;
     QStringList fruits;  // display names of the fruits on the page, in page order
 };
 
 // which: 0 the first fruit of the table, 1 a fruit whose name holds "&", 2 the last fruit
 // ("Horned Melon (kiwano)", with many missing amounts).
-TReportPage SingleFruitPage(int which);
+ReportPage singleFruitPage(int which);
 // The comparison report of fruitCount fruits (2 to 9).
-TReportPage ComparisonPage(int fruitCount);
+ReportPage comparisonPage(int fruitCount);
 // The page the report view shows before any fruit is compared.
-QString PlaceholderPageText();
+QString placeholderPageText();

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
+#include "data/fruit.h"
 #include "data/fruit_table.h"
-#include "data/fruta.h"
 #include "report_pages.h"
 #include "reports/comparison_report.h"
 #include "reports/placeholder_page.h"
@@ -15,7 +15,7 @@
 namespace {
 
 // The view's conversion of the page's Windows-1252 bytes into text.
-QString FromWindows1252(const std::string& bytes) {
+QString fromWindows1252(const std::string& bytes) {
     static const char16_t high[32] = {
         0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
         0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
@@ -29,20 +29,20 @@ QString FromWindows1252(const std::string& bytes) {
 }
 
 // The page as the view gets it: the lines, each ended by a line break.
-QString JoinLines(const std::vector<std::string>& lines) {
+QString joinLines(const std::vector<std::string>& lines) {
     std::string page;
     for (const std::string& line : lines) {
         page += line;
         page += "\r\n";
     }
-    return FromWindows1252(page);
+    return fromWindows1252(page);
 }
 
 // The fruit lines of the embedded table (without its closing line).
-const std::vector<std::string>& FruitLines() {
+const std::vector<std::string>& fruitLines() {
     static const std::vector<std::string> fruits = [] {
         std::vector<std::string> lines;
-        LoadFruitTable(lines);
+        loadFruitTable(lines);
         if (!lines.empty()) {
             lines.pop_back();
         }
@@ -53,39 +53,39 @@ const std::vector<std::string>& FruitLines() {
 
 }  // namespace
 
-TReportPage SingleFruitPage(int which) {
-    const auto& lines = FruitLines();
+ReportPage singleFruitPage(int which) {
+    const auto& lines = fruitLines();
     std::size_t index = 0;
     if (which == 1) {
         const auto amp = std::find_if(lines.begin(), lines.end(), [](const std::string& line) {
-            return DisplayNameOf(line).find('&') != std::string::npos;
+            return displayNameOf(line).find('&') != std::string::npos;
         });
         index =
             amp == lines.end() ? lines.size() / 2 : static_cast<std::size_t>(amp - lines.begin());
     } else if (which == 2) {
         index = lines.size() - 1;
     }
-    TFruta fruit(lines.at(index));
+    Fruit fruit(lines.at(index));
     std::vector<std::string> page;
-    fruit.WriteReport(page);
-    return {JoinLines(page), {FromWindows1252(fruit.DisplayName())}};
+    fruit.writeReport(page);
+    return {joinLines(page), {fromWindows1252(fruit.displayName())}};
 }
 
-TReportPage ComparisonPage(int fruitCount) {
-    const auto& lines = FruitLines();
-    std::vector<std::unique_ptr<TFruta>> fruits;
-    TReportPage result;
+ReportPage comparisonPage(int fruitCount) {
+    const auto& lines = fruitLines();
+    std::vector<std::unique_ptr<Fruit>> fruits;
+    ReportPage result;
     // Spread over the whole table: the first fruit, the last one and evenly between.
     for (int i = 0; i < fruitCount; ++i) {
         const std::size_t index = (lines.size() - 1) * static_cast<std::size_t>(i) /
                                   static_cast<std::size_t>(std::max(1, fruitCount - 1));
-        fruits.push_back(std::make_unique<TFruta>(lines.at(index)));
-        result.fruits << FromWindows1252(fruits.back()->DisplayName());
+        fruits.push_back(std::make_unique<Fruit>(lines.at(index)));
+        result.fruits << fromWindows1252(fruits.back()->displayName());
     }
-    result.html = JoinLines(ComparisonReportLines(fruits));
+    result.html = joinLines(comparisonReportLines(fruits));
     return result;
 }
 
-QString PlaceholderPageText() {
-    return FromWindows1252(PlaceholderPage());
+QString placeholderPageText() {
+    return fromWindows1252(placeholderPage());
 }

@@ -81,11 +81,11 @@ const char* const kTimerProbe = R"JS(
 })();
 )JS";
 
-bool IsMissingStandIn(const QString& cell) {
+bool isMissingStandIn(const QString& cell) {
     return cell.startsWith(QLatin1String("0.002")) || cell.startsWith(QLatin1String("2E-6"));
 }
 
-QStringList Strings(const QJsonValue& value) {
+QStringList strings(const QJsonValue& value) {
     QStringList out;
     for (const QJsonValue& v : value.toArray()) {
         out << v.toString();
@@ -116,10 +116,10 @@ class TestChartScripts : public QObject {
 // The error collector must see an uncaught error of a script run like the chart scripts, or
 // the "no errors" checks below would prove nothing.
 void TestChartScripts::consoleErrorsAreSeen() {
-    TWebHarness web;
-    QVERIFY(web.LoadHtml(PlaceholderPageText()));
-    QVERIFY(web.RunScripts({QStringLiteral("quorvelNoSuchFunction();")}));
-    QTRY_VERIFY_WITH_TIMEOUT(!web.Page().errors.isEmpty(), kTimeoutMs);
+    WebHarness web;
+    QVERIFY(web.loadHtml(placeholderPageText()));
+    QVERIFY(web.runScripts({QStringLiteral("quorvelNoSuchFunction();")}));
+    QTRY_VERIFY_WITH_TIMEOUT(!web.page().errors.isEmpty(), kTimeoutMs);
 }
 
 void TestChartScripts::singleFruitReport_data() {
@@ -131,17 +131,17 @@ void TestChartScripts::singleFruitReport_data() {
 
 void TestChartScripts::singleFruitReport() {
     QFETCH(int, which);
-    const TReportPage page = SingleFruitPage(which);
+    const ReportPage page = singleFruitPage(which);
     QVERIFY(!page.html.isEmpty());
-    TWebHarness web;
-    QVERIFY(web.LoadHtml(page.html));
+    WebHarness web;
+    QVERIFY(web.loadHtml(page.html));
     const QJsonValue tablesBefore =
-        web.Eval(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('table'), "
+        web.eval(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('table'), "
                                 "function (t) { return t.outerHTML; })"));
     QCOMPARE(tablesBefore.toArray().size(), 5);
     // The page links the three style sheets by their paths in the program's folder: one rule of
     // each is in force.
-    QCOMPARE(web.Eval(QStringLiteral("[getComputedStyle(document.documentElement).getPropertyValue("
+    QCOMPARE(web.eval(QStringLiteral("[getComputedStyle(document.documentElement).getPropertyValue("
                                      "'--qv-text').trim() !== '',"
                                      " getComputedStyle(document.querySelector('td')).textAlign,"
                                      " getComputedStyle(document.documentElement).getPropertyValue("
@@ -149,26 +149,26 @@ void TestChartScripts::singleFruitReport() {
                  .toArray(),
              QJsonArray({true, QStringLiteral("right"), true}));
 
-    QVERIFY(web.RunFiles(TWebHarness::ReportSequence()));
+    QVERIFY(web.runFiles(WebHarness::reportSequence()));
     QTRY_COMPARE_WITH_TIMEOUT(
-        web.Eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+        web.eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
         QStringLiteral("5"), kTimeoutMs);
     QCOMPARE(
-        web.Eval(QStringLiteral("document.querySelectorAll('div.qv-chart canvas').length")).toInt(),
+        web.eval(QStringLiteral("document.querySelectorAll('div.qv-chart canvas').length")).toInt(),
         5);
     // The tables are all still there, unchanged, each followed by its chart.
-    QCOMPARE(web.Eval(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('table'),"
+    QCOMPARE(web.eval(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('table'),"
                                      " function (t) { return t.outerHTML; })")),
              tablesBefore);
 
-    const QJsonArray charts = web.Eval(QString::fromLatin1(kChartSummary)).toArray();
+    const QJsonArray charts = web.eval(QString::fromLatin1(kChartSummary)).toArray();
     QCOMPARE(charts.size(), 5);
     for (int i = 0; i < charts.size(); ++i) {
         const QJsonObject c = charts[i].toObject();
         QVERIFY2(c[QStringLiteral("hasChart")].toBool(), qPrintable(QString::number(i)));
-        const QStringList rows = Strings(c[QStringLiteral("rowHeads")]);
+        const QStringList rows = strings(c[QStringLiteral("rowHeads")]);
         QCOMPARE(rows.size(), kSingleRows[i]);
-        QCOMPARE(Strings(c[QStringLiteral("labels")]), rows);
+        QCOMPARE(strings(c[QStringLiteral("labels")]), rows);
         const QJsonArray datasets = c[QStringLiteral("datasets")].toArray();
         QCOMPARE(datasets.size(), 1);
         const QJsonObject ds = datasets[0].toObject();
@@ -181,7 +181,7 @@ void TestChartScripts::singleFruitReport() {
             const QString cell = cells[r].toArray()[0].toString();
             const QJsonArray tip = tips[r].toArray();
             QCOMPARE(tip[0].toString(), cell);
-            QCOMPARE(!tip[1].toString().isEmpty(), IsMissingStandIn(cell));
+            QCOMPARE(!tip[1].toString().isEmpty(), isMissingStandIn(cell));
             // Every amount is a bar: positive, and above the floor of a log axis.
             const double value = ds[QStringLiteral("data")].toArray()[r].toDouble();
             QVERIFY2(value > 0, qPrintable(cell));
@@ -200,17 +200,17 @@ void TestChartScripts::singleFruitReport() {
     QCOMPARE(minerals[QStringLiteral("scaleType")].toString(), QStringLiteral("logarithmic"));
 
     // A second run in the same page adds nothing.
-    const QJsonValue bodyBefore = web.Eval(QStringLiteral("document.body.children.length"));
-    QVERIFY(web.RunFiles(TWebHarness::ReportSequence()));
-    QCOMPARE(web.Eval(QStringLiteral("document.body.children.length")), bodyBefore);
-    QCOMPARE(web.Eval(QStringLiteral("document.querySelectorAll('div.qv-chart').length")).toInt(),
+    const QJsonValue bodyBefore = web.eval(QStringLiteral("document.body.children.length"));
+    QVERIFY(web.runFiles(WebHarness::reportSequence()));
+    QCOMPARE(web.eval(QStringLiteral("document.body.children.length")), bodyBefore);
+    QCOMPARE(web.eval(QStringLiteral("document.querySelectorAll('div.qv-chart').length")).toInt(),
              5);
-    QCOMPARE(web.Eval(QStringLiteral("document.querySelectorAll('canvas').length")).toInt(), 5);
-    QCOMPARE(web.Eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+    QCOMPARE(web.eval(QStringLiteral("document.querySelectorAll('canvas').length")).toInt(), 5);
+    QCOMPARE(web.eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
              QStringLiteral("5"));
 
-    QCOMPARE(web.Page().errors, QStringList());
-    QCOMPARE(web.Requests().nonLocal, QStringList());
+    QCOMPARE(web.page().errors, QStringList());
+    QCOMPARE(web.requests().nonLocal, QStringList());
 }
 
 void TestChartScripts::comparisonReport_data() {
@@ -221,31 +221,31 @@ void TestChartScripts::comparisonReport_data() {
 
 void TestChartScripts::comparisonReport() {
     QFETCH(int, fruitCount);
-    const TReportPage page = ComparisonPage(fruitCount);
+    const ReportPage page = comparisonPage(fruitCount);
     QCOMPARE(page.fruits.size(), fruitCount);
-    TWebHarness web;
-    QVERIFY(web.LoadHtml(page.html));
+    WebHarness web;
+    QVERIFY(web.loadHtml(page.html));
     const QJsonValue tablesBefore =
-        web.Eval(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('table'), "
+        web.eval(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('table'), "
                                 "function (t) { return t.outerHTML; })"));
     QCOMPARE(tablesBefore.toArray().size(), 10);
 
-    QVERIFY(web.RunFiles(TWebHarness::ComparisonSequence()));
+    QVERIFY(web.runFiles(WebHarness::comparisonSequence()));
     QTRY_COMPARE_WITH_TIMEOUT(
-        web.Eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+        web.eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
         QStringLiteral("10"), kTimeoutMs);
-    QCOMPARE(web.Eval(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('table'),"
+    QCOMPARE(web.eval(QStringLiteral("Array.prototype.map.call(document.querySelectorAll('table'),"
                                      " function (t) { return t.outerHTML; })")),
              tablesBefore);
 
-    const QJsonArray charts = web.Eval(QString::fromLatin1(kChartSummary)).toArray();
+    const QJsonArray charts = web.eval(QString::fromLatin1(kChartSummary)).toArray();
     QCOMPARE(charts.size(), 10);
     for (int i = 0; i < charts.size(); ++i) {
         const QJsonObject c = charts[i].toObject();
         QVERIFY2(c[QStringLiteral("hasChart")].toBool(), qPrintable(QString::number(i)));
-        const QStringList columns = Strings(c[QStringLiteral("colHeads")]);
+        const QStringList columns = strings(c[QStringLiteral("colHeads")]);
         QCOMPARE(columns.size(), kComparisonColumns[i]);
-        QCOMPARE(Strings(c[QStringLiteral("labels")]), columns);
+        QCOMPARE(strings(c[QStringLiteral("labels")]), columns);
         QVERIFY(c[QStringLiteral("legend")].toBool());
         const QJsonArray datasets = c[QStringLiteral("datasets")].toArray();
         QCOMPARE(datasets.size(), fruitCount);
@@ -269,21 +269,21 @@ void TestChartScripts::comparisonReport() {
     // Second minerals table: zinc, iron, copper, manganese and selenium (0.0006mg) together need
     // a logarithmic axis; its title names the unit.
     const QJsonObject moreMinerals = charts[4].toObject();
-    QCOMPARE(Strings(moreMinerals[QStringLiteral("labels")]),
+    QCOMPARE(strings(moreMinerals[QStringLiteral("labels")]),
              QStringList({"Zinc", "Iron", "Copper", "Manganese", "Selenium"}));
     QCOMPARE(moreMinerals[QStringLiteral("scaleType")].toString(), QStringLiteral("logarithmic"));
     QVERIFY(moreMinerals[QStringLiteral("axisTitle")].toString().startsWith("mg "));
     QVERIFY(charts[0].toObject()[QStringLiteral("axisTitle")].toString().startsWith("kcal "));
     QVERIFY(charts[6].toObject()[QStringLiteral("axisTitle")].toString().startsWith("IU "));
 
-    QVERIFY(web.RunFiles(TWebHarness::ComparisonSequence()));
-    QCOMPARE(web.Eval(QStringLiteral("document.querySelectorAll('div.qv-chart').length")).toInt(),
+    QVERIFY(web.runFiles(WebHarness::comparisonSequence()));
+    QCOMPARE(web.eval(QStringLiteral("document.querySelectorAll('div.qv-chart').length")).toInt(),
              10);
-    QCOMPARE(web.Eval(QStringLiteral("document.querySelectorAll('canvas').length")).toInt(), 10);
-    QCOMPARE(web.Eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+    QCOMPARE(web.eval(QStringLiteral("document.querySelectorAll('canvas').length")).toInt(), 10);
+    QCOMPARE(web.eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
              QStringLiteral("10"));
-    QCOMPARE(web.Page().errors, QStringList());
-    QCOMPARE(web.Requests().nonLocal, QStringList());
+    QCOMPARE(web.page().errors, QStringList());
+    QCOMPARE(web.requests().nonLocal, QStringList());
 }
 
 void TestChartScripts::pagesWithoutReportTablesStayUnchanged_data() {
@@ -294,29 +294,29 @@ void TestChartScripts::pagesWithoutReportTablesStayUnchanged_data() {
 
 void TestChartScripts::pagesWithoutReportTablesStayUnchanged() {
     QFETCH(bool, placeholder);
-    TWebHarness web;
-    QVERIFY(placeholder ? web.LoadHtml(PlaceholderPageText())
-                        : web.LoadUrl(QUrl(QStringLiteral("about:blank"))));
+    WebHarness web;
+    QVERIFY(placeholder ? web.loadHtml(placeholderPageText())
+                        : web.loadUrl(QUrl(QStringLiteral("about:blank"))));
     const QString page = QStringLiteral("document.documentElement.innerHTML");
-    const QJsonValue before = web.Eval(page);
+    const QJsonValue before = web.eval(page);
     QVERIFY(before.isString());
     if (placeholder) {
         QVERIFY(before.toString().contains(QLatin1String("Add a fruit to the comparison")));
     }
     // Both sequences, twice, as the program runs one of them after every completed page.
     for (int round = 0; round < 2; ++round) {
-        QVERIFY(web.RunFiles(TWebHarness::ReportSequence()));
-        QVERIFY(web.RunFiles(TWebHarness::ComparisonSequence()));
+        QVERIFY(web.runFiles(WebHarness::reportSequence()));
+        QVERIFY(web.runFiles(WebHarness::comparisonSequence()));
     }
-    QCOMPARE(web.Eval(page), before);
-    QCOMPARE(web.Eval(QStringLiteral("document.querySelectorAll('canvas, div.qv-chart').length"))
+    QCOMPARE(web.eval(page), before);
+    QCOMPARE(web.eval(QStringLiteral("document.querySelectorAll('canvas, div.qv-chart').length"))
                  .toInt(),
              0);
     // The page is marked as done with no charts.
-    QCOMPARE(web.Eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+    QCOMPARE(web.eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
              QStringLiteral("0"));
-    QCOMPARE(web.Page().errors, QStringList());
-    QCOMPARE(web.Requests().nonLocal, QStringList());
+    QCOMPARE(web.page().errors, QStringList());
+    QCOMPARE(web.requests().nonLocal, QStringList());
 }
 
 void TestChartScripts::missingEarlierFilesDoNoHarm_data() {
@@ -331,37 +331,37 @@ void TestChartScripts::missingEarlierFilesDoNoHarm_data() {
 // error, and a complete run afterwards in the same page draws every chart once.
 void TestChartScripts::missingEarlierFilesDoNoHarm() {
     QFETCH(QString, missing);
-    TWebHarness web;
-    QVERIFY(web.LoadHtml(SingleFruitPage(0).html));
-    QStringList partial = TWebHarness::ReportSequence();
+    WebHarness web;
+    QVERIFY(web.loadHtml(singleFruitPage(0).html));
+    QStringList partial = WebHarness::reportSequence();
     partial.removeAll(missing);
-    QVERIFY(web.RunFiles(partial));
-    QCOMPARE(web.Eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+    QVERIFY(web.runFiles(partial));
+    QCOMPARE(web.eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
              QStringLiteral("0"));
-    QCOMPARE(web.Eval(QStringLiteral("document.querySelectorAll('canvas').length")).toInt(), 0);
-    QCOMPARE(web.Eval(QStringLiteral("document.querySelectorAll('table').length")).toInt(), 5);
-    QCOMPARE(web.Page().errors, QStringList());
+    QCOMPARE(web.eval(QStringLiteral("document.querySelectorAll('canvas').length")).toInt(), 0);
+    QCOMPARE(web.eval(QStringLiteral("document.querySelectorAll('table').length")).toInt(), 5);
+    QCOMPARE(web.page().errors, QStringList());
 
-    QVERIFY(web.RunFiles(TWebHarness::ReportSequence()));
-    QCOMPARE(web.Eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+    QVERIFY(web.runFiles(WebHarness::reportSequence()));
+    QCOMPARE(web.eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
              QStringLiteral("5"));
-    QCOMPARE(web.Eval(QStringLiteral("document.querySelectorAll('canvas').length")).toInt(), 5);
-    QCOMPARE(web.Page().errors, QStringList());
+    QCOMPARE(web.eval(QStringLiteral("document.querySelectorAll('canvas').length")).toInt(), 5);
+    QCOMPARE(web.page().errors, QStringList());
 }
 
 // After drawing, no interval runs and every timeout and animation frame the scripts asked for
 // has come and gone.
 void TestChartScripts::nothingKeepsRunningAfterDrawing() {
-    TWebHarness web;
-    QVERIFY(web.LoadHtml(ComparisonPage(9).html));
-    QVERIFY(web.RunScripts({QString::fromLatin1(kTimerProbe)}));
-    QVERIFY(web.RunFiles(TWebHarness::ComparisonSequence()));
-    QCOMPARE(web.Eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+    WebHarness web;
+    QVERIFY(web.loadHtml(comparisonPage(9).html));
+    QVERIFY(web.runScripts({QString::fromLatin1(kTimerProbe)}));
+    QVERIFY(web.runFiles(WebHarness::comparisonSequence()));
+    QCOMPARE(web.eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
              QStringLiteral("10"));
     QTRY_VERIFY_WITH_TIMEOUT(
-        web.Eval(QStringLiteral("__qvTimers.timeouts.size + __qvTimers.frames.size")).toInt() == 0,
+        web.eval(QStringLiteral("__qvTimers.timeouts.size + __qvTimers.frames.size")).toInt() == 0,
         kTimeoutMs);
-    QCOMPARE(web.Eval(QStringLiteral("__qvTimers.intervals")).toInt(), 0);
+    QCOMPARE(web.eval(QStringLiteral("__qvTimers.intervals")).toInt(), 0);
 }
 
 void TestChartScripts::chartAreaIsDrawnOnScreen_data() {
@@ -374,14 +374,14 @@ void TestChartScripts::chartAreaIsDrawnOnScreen_data() {
 // chart's box: the chart is really painted, not an empty canvas.
 void TestChartScripts::chartAreaIsDrawnOnScreen() {
     QFETCH(bool, comparison);
-    TWebHarness web(735, 525);
-    QVERIFY(web.LoadHtml(comparison ? ComparisonPage(9).html : SingleFruitPage(2).html));
-    QVERIFY(web.RunFiles(comparison ? TWebHarness::ComparisonSequence()
-                                    : TWebHarness::ReportSequence()));
-    QCOMPARE(web.Eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+    WebHarness web(735, 525);
+    QVERIFY(web.loadHtml(comparison ? comparisonPage(9).html : singleFruitPage(2).html));
+    QVERIFY(
+        web.runFiles(comparison ? WebHarness::comparisonSequence() : WebHarness::reportSequence()));
+    QCOMPARE(web.eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
              comparison ? QStringLiteral("10") : QStringLiteral("5"));
     const QJsonObject box =
-        web.Eval(QStringLiteral("(function () { var c = document.querySelector('div.qv-chart');"
+        web.eval(QStringLiteral("(function () { var c = document.querySelector('div.qv-chart');"
                                 " window.scrollTo(0, c.offsetTop - 8);"
                                 " var r = c.getBoundingClientRect();"
                                 " return {x: r.left, y: r.top, w: r.width, h: r.height}; })()"))
@@ -395,7 +395,7 @@ void TestChartScripts::chartAreaIsDrawnOnScreen() {
     int seriesPixels = 0;
     QImage shot;
     auto countSeriesPixels = [&] {
-        shot = web.View().grab().toImage();
+        shot = web.view().grab().toImage();
         seriesPixels = 0;
         const QRect inside = rect.intersected(shot.rect());
         for (int y = inside.top(); y <= inside.bottom(); ++y) {

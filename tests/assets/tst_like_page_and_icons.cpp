@@ -32,7 +32,7 @@ void TestLikePageAndIcons::filesBesideTheProgram() {
     for (const char* name :
          {"basic.css", "visualize.css", "visualize-light.css", "jq.dat", "enh.dat", "exc.dat",
           "vis.dat", "exa.dat", "exacomp.dat", "quorvel.html"}) {
-        QFileInfo file(TWebHarness::AssetFolder() + QString::fromLatin1(name));
+        QFileInfo file(WebHarness::assetFolder() + QString::fromLatin1(name));
         QVERIFY2(file.isFile() && file.size() > 100, name);
     }
 }
@@ -42,7 +42,7 @@ void TestLikePageAndIcons::filesBesideTheProgram() {
 void TestLikePageAndIcons::chartScriptsArePureAscii() {
     for (const char* name : {"jq.dat", "enh.dat", "exc.dat", "vis.dat", "exa.dat", "exacomp.dat",
                              "basic.css", "visualize.css", "visualize-light.css", "quorvel.html"}) {
-        QFile file(TWebHarness::AssetFolder() + QString::fromLatin1(name));
+        QFile file(WebHarness::assetFolder() + QString::fromLatin1(name));
         QVERIFY2(file.open(QIODevice::ReadOnly), name);
         const QByteArray bytes = file.readAll();
         const auto bad = std::find_if(bytes.begin(), bytes.end(),
@@ -58,7 +58,7 @@ void TestLikePageAndIcons::chartLibraryIsTheVendoredVersion() {
     QVERIFY(version.open(QIODevice::ReadOnly));
     const QByteArray pinned = version.readLine().trimmed();  // "chart.js 4.x.y"
     QVERIFY(pinned.startsWith("chart.js 4."));
-    QFile script(TWebHarness::AssetFolder() + QStringLiteral("jq.dat"));
+    QFile script(WebHarness::assetFolder() + QStringLiteral("jq.dat"));
     QVERIFY(script.open(QIODevice::ReadOnly));
     const QByteArray head = script.read(200);
     QVERIFY2(head.contains("Chart.js v" + pinned.mid(9)), head.constData());
@@ -67,10 +67,10 @@ void TestLikePageAndIcons::chartLibraryIsTheVendoredVersion() {
 
 // The about box shows the page in a 100 x 100 view without scroll bars.
 void TestLikePageAndIcons::likePageFitsAndToggles() {
-    TWebHarness web(100, 100);
-    QVERIFY(web.LoadUrl(QUrl::fromLocalFile(TWebHarness::AssetFolder() + "quorvel.html")));
+    WebHarness web(100, 100);
+    QVERIFY(web.loadUrl(QUrl::fromLocalFile(WebHarness::assetFolder() + "quorvel.html")));
     const QJsonObject size =
-        web.Eval(QStringLiteral("{w: document.documentElement.scrollWidth,"
+        web.eval(QStringLiteral("{w: document.documentElement.scrollWidth,"
                                 " h: document.documentElement.scrollHeight,"
                                 " bw: document.body.scrollWidth, bh: document.body.scrollHeight}"))
             .toObject();
@@ -85,7 +85,7 @@ void TestLikePageAndIcons::likePageFitsAndToggles() {
         " return {text: b.textContent.trim(), pressed: b.getAttribute('aria-pressed'),"
         " svg: !!b.querySelector('svg'), left: r.left, top: r.top, right: r.right,"
         " bottom: r.bottom, background: getComputedStyle(b).backgroundColor}; })()");
-    QJsonObject button = web.Eval(state).toObject();
+    QJsonObject button = web.eval(state).toObject();
     QCOMPARE(button[QStringLiteral("text")].toString(), QStringLiteral("Like"));
     QCOMPARE(button[QStringLiteral("pressed")].toString(), QStringLiteral("false"));
     QVERIFY(button[QStringLiteral("svg")].toBool());
@@ -96,19 +96,19 @@ void TestLikePageAndIcons::likePageFitsAndToggles() {
     const QString unpressedBackground = button[QStringLiteral("background")].toString();
 
     // A real click in the middle of the view presses the button; a second one releases it.
-    QWidget* input = web.View().focusProxy() ? web.View().focusProxy() : &web.View();
+    QWidget* input = web.view().focusProxy() ? web.view().focusProxy() : &web.view();
     QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(50, 50));
-    QTRY_COMPARE_WITH_TIMEOUT(web.Eval(state).toObject()[QStringLiteral("pressed")].toString(),
+    QTRY_COMPARE_WITH_TIMEOUT(web.eval(state).toObject()[QStringLiteral("pressed")].toString(),
                               QStringLiteral("true"), kTimeoutMs);
-    button = web.Eval(state).toObject();
+    button = web.eval(state).toObject();
     QVERIFY(button[QStringLiteral("text")].toString().startsWith(QLatin1String("Like")));
     QVERIFY(button[QStringLiteral("background")].toString() != unpressedBackground);
     QTest::mouseClick(input, Qt::LeftButton, {}, QPoint(50, 50));
-    QTRY_COMPARE_WITH_TIMEOUT(web.Eval(state).toObject()[QStringLiteral("pressed")].toString(),
+    QTRY_COMPARE_WITH_TIMEOUT(web.eval(state).toObject()[QStringLiteral("pressed")].toString(),
                               QStringLiteral("false"), kTimeoutMs);
 
-    QCOMPARE(web.Page().errors, QStringList());
-    QCOMPARE(web.Requests().nonLocal, QStringList());
+    QCOMPARE(web.page().errors, QStringList());
+    QCOMPARE(web.requests().nonLocal, QStringList());
 }
 
 void TestLikePageAndIcons::applicationIcon() {

@@ -14,7 +14,7 @@ namespace {
 constexpr int kTimeoutMs = 30000;
 }
 
-void TRequestRecorder::interceptRequest(QWebEngineUrlRequestInfo& info) {
+void RequestRecorder::interceptRequest(QWebEngineUrlRequestInfo& info) {
     const QString scheme = info.requestUrl().scheme();
     if (scheme != QLatin1String("file") && scheme != QLatin1String("data") &&
         scheme != QLatin1String("about") && scheme != QLatin1String("qrc")) {
@@ -23,50 +23,50 @@ void TRequestRecorder::interceptRequest(QWebEngineUrlRequestInfo& info) {
     }
 }
 
-void TConsolePage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
-                                            const QString& message, int line,
-                                            const QString& source) {
+void ConsolePage::javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level,
+                                           const QString& message, int line,
+                                           const QString& source) {
     if (level == ErrorMessageLevel) {
         errors << QStringLiteral("%1:%2: %3").arg(source).arg(line).arg(message);
     }
 }
 
-TWebHarness::TWebHarness(int width, int height)
-    : recorder_(std::make_unique<TRequestRecorder>()),
+WebHarness::WebHarness(int width, int height)
+    : recorder_(std::make_unique<RequestRecorder>()),
       profile_(std::make_unique<QWebEngineProfile>()) {
     profile_->setUrlRequestInterceptor(recorder_.get());
     view_ = std::make_unique<QWebEngineView>();
-    page_ = new TConsolePage(profile_.get(), view_.get());
+    page_ = new ConsolePage(profile_.get(), view_.get());
     page_->settings()->setAttribute(QWebEngineSettings::LocalContentCanAccessFileUrls, true);
     view_->setPage(page_);
     view_->resize(width, height);
     view_->show();
 }
 
-TWebHarness::~TWebHarness() {
+WebHarness::~WebHarness() {
     // The page must go before its profile.
     view_.reset();
     profile_.reset();
 }
 
-QString TWebHarness::AssetFolder() {
+QString WebHarness::assetFolder() {
     return QStringLiteral(QUORVEL_BIN_DIR "/");
 }
 
-QUrl TWebHarness::AssetFolderUrl() {
-    return QUrl::fromLocalFile(AssetFolder());
+QUrl WebHarness::assetFolderUrl() {
+    return QUrl::fromLocalFile(assetFolder());
 }
 
-bool TWebHarness::LoadHtml(const QString& html) {
+bool WebHarness::loadHtml(const QString& html) {
     QSignalSpy finished(page_, &QWebEnginePage::loadFinished);
-    page_->setHtml(html, AssetFolderUrl());
+    page_->setHtml(html, assetFolderUrl());
     if (!finished.wait(kTimeoutMs)) {
         return false;
     }
     return finished.first().first().toBool();
 }
 
-bool TWebHarness::LoadUrl(const QUrl& url) {
+bool WebHarness::loadUrl(const QUrl& url) {
     QSignalSpy finished(page_, &QWebEnginePage::loadFinished);
     page_->load(url);
     if (!finished.wait(kTimeoutMs)) {
@@ -75,7 +75,7 @@ bool TWebHarness::LoadUrl(const QUrl& url) {
     return finished.first().first().toBool();
 }
 
-bool TWebHarness::RunScripts(const QStringList& sources) {
+bool WebHarness::runScripts(const QStringList& sources) {
     int done = 0;
     for (const QString& source : sources) {
         page_->runJavaScript(source, [&done](const QVariant&) { ++done; });
@@ -84,20 +84,20 @@ bool TWebHarness::RunScripts(const QStringList& sources) {
     return QTest::qWaitFor([&] { return done == expected; }, kTimeoutMs);
 }
 
-bool TWebHarness::RunFiles(const QStringList& names) {
+bool WebHarness::runFiles(const QStringList& names) {
     QStringList sources;
     for (const QString& name : names) {
-        QFile file(AssetFolder() + name);
+        QFile file(assetFolder() + name);
         if (!file.open(QIODevice::ReadOnly)) {
             return false;
         }
         // The program converts the bytes from Windows-1252; for ASCII that is Latin-1.
         sources << QString::fromLatin1(file.readAll());
     }
-    return RunScripts(sources);
+    return runScripts(sources);
 }
 
-QJsonValue TWebHarness::Eval(const QString& expression) {
+QJsonValue WebHarness::eval(const QString& expression) {
     bool done = false;
     QString json;
     page_->runJavaScript(
@@ -112,12 +112,12 @@ QJsonValue TWebHarness::Eval(const QString& expression) {
     return QJsonDocument::fromJson(json.toUtf8()).object().value(QStringLiteral("v"));
 }
 
-QStringList TWebHarness::ReportSequence() {
+QStringList WebHarness::reportSequence() {
     return {QStringLiteral("jq.dat"), QStringLiteral("enh.dat"), QStringLiteral("exc.dat"),
             QStringLiteral("vis.dat"), QStringLiteral("exa.dat")};
 }
 
-QStringList TWebHarness::ComparisonSequence() {
+QStringList WebHarness::comparisonSequence() {
     return {QStringLiteral("jq.dat"), QStringLiteral("enh.dat"), QStringLiteral("exc.dat"),
             QStringLiteral("vis.dat"), QStringLiteral("exacomp.dat")};
 }

@@ -16,7 +16,7 @@ class QWebEngineProfile;
 class QWebEngineView;
 
 // Records every request whose scheme is not a local one.
-class TRequestRecorder : public QWebEngineUrlRequestInterceptor {
+class RequestRecorder : public QWebEngineUrlRequestInterceptor {
     Q_OBJECT
   public:
     using QWebEngineUrlRequestInterceptor::QWebEngineUrlRequestInterceptor;
@@ -25,7 +25,7 @@ class TRequestRecorder : public QWebEngineUrlRequestInterceptor {
 };
 
 // A page that keeps the console messages of level error.
-class TConsolePage : public QWebEnginePage {
+class ConsolePage : public QWebEnginePage {
     Q_OBJECT
   public:
     using QWebEnginePage::QWebEnginePage;
@@ -36,45 +36,45 @@ class TConsolePage : public QWebEnginePage {
                                   int line, const QString& source) override;
 };
 
-class TWebHarness {
+class WebHarness {
   public:
     // A view of the given size (the report view is 735 x 525) showing a fresh page.
-    explicit TWebHarness(int width = 735, int height = 525);
-    ~TWebHarness();
+    explicit WebHarness(int width = 735, int height = 525);
+    ~WebHarness();
 
-    TWebHarness(const TWebHarness&) = delete;
-    TWebHarness& operator=(const TWebHarness&) = delete;
+    WebHarness(const WebHarness&) = delete;
+    WebHarness& operator=(const WebHarness&) = delete;
 
     // The folder the build copies the assets into, ending in "/".
-    static QString AssetFolder();
-    static QUrl AssetFolderUrl();
+    static QString assetFolder();
+    static QUrl assetFolderUrl();
 
     // Loads HTML text with the asset folder as base URL; false when the load failed or timed out.
-    bool LoadHtml(const QString& html);
+    bool loadHtml(const QString& html);
     // Loads a URL (a file of the asset folder, about:blank).
-    bool LoadUrl(const QUrl& url);
+    bool loadUrl(const QUrl& url);
 
     // Runs script texts one after the other, each a separate evaluation, and waits until the last
     // has run. Returns false on a time-out.
-    bool RunScripts(const QStringList& sources);
+    bool runScripts(const QStringList& sources);
     // Reads the named files of the asset folder (as the program does: bytes, Windows-1252; the
     // scripts are ASCII) and runs them in order. A name whose file is missing makes it fail.
-    bool RunFiles(const QStringList& names);
+    bool runFiles(const QStringList& names);
 
     // Evaluates a JavaScript expression and returns its value passed through JSON.stringify.
-    QJsonValue Eval(const QString& expression);
+    QJsonValue eval(const QString& expression);
 
-    TConsolePage& Page() { return *page_; }
-    QWebEngineView& View() { return *view_; }
-    TRequestRecorder& Requests() { return *recorder_; }
+    ConsolePage& page() { return *page_; }
+    QWebEngineView& view() { return *view_; }
+    RequestRecorder& requests() { return *recorder_; }
 
     // The file sequences the program runs after a report page has loaded.
-    static QStringList ReportSequence();
-    static QStringList ComparisonSequence();
+    static QStringList reportSequence();
+    static QStringList comparisonSequence();
 
   private:
-    std::unique_ptr<TRequestRecorder> recorder_;
+    std::unique_ptr<RequestRecorder> recorder_;
     std::unique_ptr<QWebEngineProfile> profile_;
     std::unique_ptr<QWebEngineView> view_;
-    TConsolePage* page_ = nullptr;
+    ConsolePage* page_ = nullptr;
 };

@@ -14,7 +14,7 @@ namespace {
 // Records every script it is asked to run.
 class RecordingView : public ScriptTarget {
   public:
-    void RunScript(const std::string& scriptText, const std::string& language) override {
+    void runScript(const std::string& scriptText, const std::string& language) override {
         scripts.push_back(scriptText);
         languages.push_back(language);
     }
@@ -22,7 +22,7 @@ class RecordingView : public ScriptTarget {
     std::vector<std::string> languages;
 };
 
-void Write(const QString& path, const QByteArray& bytes) {
+void write(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
     file.write(bytes);
@@ -36,9 +36,9 @@ class TestChartRunner : public QObject {
     QTemporaryDir dir_;
     std::string folder_;
 
-    void WriteAll(const ChartScriptFiles& files) {
+    void writeAll(const ChartScriptFiles& files) {
         for (const char* name : files) {
-            Write(dir_.filePath(name), QByteArray("// ") + name);
+            write(dir_.filePath(name), QByteArray("// ") + name);
         }
     }
 
@@ -54,25 +54,25 @@ class TestChartRunner : public QObject {
     }
 
     void runsEachViewsFilesInOrder() {
-        WriteAll(kReportChartFiles);
-        WriteAll(kComparisonChartFiles);
-        RecordingView wb;
-        RunChartScripts(wb, kReportChartFiles, folder_);
-        QCOMPARE(wb.scripts, (std::vector<std::string>{"// jq.dat", "// enh.dat", "// exc.dat",
-                                                       "// vis.dat", "// exa.dat"}));
-        QCOMPARE(wb.languages, std::vector<std::string>(5, "javascript"));
-        RecordingView wb2;
-        RunChartScripts(wb2, kComparisonChartFiles, folder_);
-        QCOMPARE(wb2.scripts.back(), std::string("// exacomp.dat"));
-        QCOMPARE(wb2.scripts.size(), std::size_t(5));
+        writeAll(kReportChartFiles);
+        writeAll(kComparisonChartFiles);
+        RecordingView view;
+        runChartScripts(view, kReportChartFiles, folder_);
+        QCOMPARE(view.scripts, (std::vector<std::string>{"// jq.dat", "// enh.dat", "// exc.dat",
+                                                         "// vis.dat", "// exa.dat"}));
+        QCOMPARE(view.languages, std::vector<std::string>(5, "javascript"));
+        RecordingView comparisonView;
+        runChartScripts(comparisonView, kComparisonChartFiles, folder_);
+        QCOMPARE(comparisonView.scripts.back(), std::string("// exacomp.dat"));
+        QCOMPARE(comparisonView.scripts.size(), std::size_t(5));
     }
 
     void missingFileStopsTheSequenceWithItsPath() {
-        WriteAll(kReportChartFiles);
+        writeAll(kReportChartFiles);
         QVERIFY(QFile::remove(dir_.filePath("vis.dat")));
-        RecordingView wb;
+        RecordingView view;
         try {
-            RunChartScripts(wb, kReportChartFiles, folder_);
+            runChartScripts(view, kReportChartFiles, folder_);
             QFAIL("no error");
         } catch (const std::runtime_error& error) {
             QCOMPARE(QString(error.what()),
@@ -80,18 +80,18 @@ class TestChartRunner : public QObject {
                              "directory")
                          .arg(QString::fromStdString(folder_)));
         }
-        QCOMPARE(wb.scripts.size(), std::size_t(3));
+        QCOMPARE(view.scripts.size(), std::size_t(3));
         // The next page tries again and, with the file back, runs everything.
-        WriteAll(kReportChartFiles);
+        writeAll(kReportChartFiles);
         RecordingView again;
-        RunChartScripts(again, kReportChartFiles, folder_);
+        runChartScripts(again, kReportChartFiles, folder_);
         QCOMPARE(again.scripts.size(), std::size_t(5));
     }
 
     void folderInsteadOfAFileCannotBeOpened() {
         QVERIFY(QDir(dir_.path()).mkdir("jq.dat"));
         try {
-            ReadFileInFolder(folder_, "jq.dat");
+            readFileInFolder(folder_, "jq.dat");
             QFAIL("no error");
         } catch (const std::runtime_error& error) {
             QCOMPARE(QString(error.what()), QString("Cannot open file \"%1jq.dat\". Is a directory")
@@ -100,25 +100,25 @@ class TestChartRunner : public QObject {
     }
 
     void filesAreReadByteForByteAndAfresh() {
-        Write(dir_.filePath("enh.dat"), QByteArray());
-        QCOMPARE(ReadFileInFolder(folder_, "enh.dat"), std::string());
+        write(dir_.filePath("enh.dat"), QByteArray());
+        QCOMPARE(readFileInFolder(folder_, "enh.dat"), std::string());
         const QByteArray bom("\xEF\xBB\xBFvar a = '\xB5';\0tail", 19);
-        Write(dir_.filePath("exc.dat"), bom);
-        QCOMPARE(ReadFileInFolder(folder_, "exc.dat"), bom.toStdString());
-        Write(dir_.filePath("exc.dat"), "edited");
-        QCOMPARE(ReadFileInFolder(folder_, "exc.dat"), std::string("edited"));
+        write(dir_.filePath("exc.dat"), bom);
+        QCOMPARE(readFileInFolder(folder_, "exc.dat"), bom.toStdString());
+        write(dir_.filePath("exc.dat"), "edited");
+        QCOMPARE(readFileInFolder(folder_, "exc.dat"), std::string("edited"));
         const QByteArray big(10 * 1024 * 1024, 'x');
-        Write(dir_.filePath("exa.dat"), big);
-        QCOMPARE(ReadFileInFolder(folder_, "exa.dat").size(), std::size_t(big.size()));
+        write(dir_.filePath("exa.dat"), big);
+        QCOMPARE(readFileInFolder(folder_, "exa.dat").size(), std::size_t(big.size()));
     }
 
     void unreadableFileIsReportedNotSkipped() {
         if (geteuid() == 0) {
             QSKIP("root reads every file");
         }
-        Write(dir_.filePath("vis.dat"), "x");
+        write(dir_.filePath("vis.dat"), "x");
         QFile::setPermissions(dir_.filePath("vis.dat"), QFileDevice::WriteOwner);
-        QVERIFY_THROWS_EXCEPTION(std::runtime_error, ReadFileInFolder(folder_, "vis.dat"));
+        QVERIFY_THROWS_EXCEPTION(std::runtime_error, readFileInFolder(folder_, "vis.dat"));
     }
 };
 

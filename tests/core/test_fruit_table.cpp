@@ -13,7 +13,7 @@
 
 namespace {
 
-std::string ReadSourceFile(const std::string& path) {
+std::string readSourceFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream bytes;
     bytes << in.rdbuf();
@@ -26,29 +26,29 @@ class TestFruitTable : public QObject {
     Q_OBJECT
   private slots:
     void resourcesAreTheExactBytesFoundWithoutRegardToCase() {
-        const std::string source = ReadSourceFile(QUORVEL_SOURCE_DIR "/data/fruits.en.txt");
+        const std::string source = readSourceFile(QUORVEL_SOURCE_DIR "/data/fruits.en.txt");
         QVERIFY(!source.empty());
-        QVERIFY(LoadResourceText("endat", "text") == source);
-        QVERIFY(LoadResourceText("ENDAT", "TEXT") == source);
-        QVERIFY(LoadResourceText("EnDaT", "tExT") == source);
-        QVERIFY(LoadResourceText("esdat", "text") ==
-                ReadSourceFile(QUORVEL_SOURCE_DIR "/data/fruits.es.txt"));
+        QVERIFY(loadResourceText("endat", "text") == source);
+        QVERIFY(loadResourceText("ENDAT", "TEXT") == source);
+        QVERIFY(loadResourceText("EnDaT", "tExT") == source);
+        QVERIFY(loadResourceText("esdat", "text") ==
+                readSourceFile(QUORVEL_SOURCE_DIR "/data/fruits.es.txt"));
     }
 
     void unknownResourceRaisesTheSystemText() {
         try {
-            LoadResourceText("nodat", "text");
+            loadResourceText("nodat", "text");
             QFAIL("no error raised");
         } catch (const std::system_error& error) {
             QCOMPARE(error.code().value(), ENOENT);
             QCOMPARE(QString(error.what()), QString("No such file or directory"));
         }
-        QVERIFY_THROWS_EXCEPTION(std::system_error, LoadResourceText("endat", "bitmap"));
+        QVERIFY_THROWS_EXCEPTION(std::system_error, loadResourceText("endat", "bitmap"));
     }
 
     void embeddedTableGives146LinesAnd145Names() {
         std::vector<std::string> lines{"stale"};
-        const auto names = LoadFruitTable(lines);
+        const auto names = loadFruitTable(lines);
         QCOMPARE(lines.size(), std::size_t(146));
         QCOMPARE(names.size(), std::size_t(145));
         QCOMPARE(QString::fromStdString(names.front()),
@@ -61,50 +61,50 @@ class TestFruitTable : public QObject {
         QCOMPARE(QString::fromStdString(lines.back()),
                  QString(";;;;;;;;;;;;;;;;;;;;;;;;;;;0;;;;;"));
         for (std::size_t i = 0; i < names.size(); ++i) {
-            QCOMPARE(names[i], DisplayNameOf(lines[i]));
+            QCOMPARE(names[i], displayNameOf(lines[i]));
         }
     }
 
     void linesEndAtAnyBreakAndNul() {
         using Lines = std::vector<std::string>;
-        QCOMPARE(SplitTableLines("a\r\nb\r\n"), (Lines{"a", "b"}));
-        QCOMPARE(SplitTableLines("a\rb\nc"), (Lines{"a", "b", "c"}));
-        QCOMPARE(SplitTableLines("a\n\nb"), (Lines{"a", "", "b"}));
-        QCOMPARE(SplitTableLines("a\n\r\n"), (Lines{"a", ""}));
-        QCOMPARE(SplitTableLines(std::string("a\nb\0c\nd", 7)), (Lines{"a", "b"}));
-        QCOMPARE(SplitTableLines(""), Lines{});
+        QCOMPARE(splitTableLines("a\r\nb\r\n"), (Lines{"a", "b"}));
+        QCOMPARE(splitTableLines("a\rb\nc"), (Lines{"a", "b", "c"}));
+        QCOMPARE(splitTableLines("a\n\nb"), (Lines{"a", "", "b"}));
+        QCOMPARE(splitTableLines("a\n\r\n"), (Lines{"a", ""}));
+        QCOMPARE(splitTableLines(std::string("a\nb\0c\nd", 7)), (Lines{"a", "b"}));
+        QCOMPARE(splitTableLines(""), Lines{});
     }
 
     void lastLineIsNeverListed() {
         using Lines = std::vector<std::string>;
-        QCOMPARE(FruitListNames(Lines{"KIWI;1", "PEAR;2"}), Lines{"Kiwi"});
-        QCOMPARE(FruitListNames(Lines{"KIWI;1"}), Lines{});
-        QCOMPARE(FruitListNames(Lines{}), Lines{});
-        QCOMPARE(FruitListNames(Lines{"NO SEMICOLON", ""}), Lines{"No Semicolon"});
-        QCOMPARE(FruitListNames(Lines{";1;2", ""}), Lines{""});
+        QCOMPARE(fruitListNames(Lines{"KIWI;1", "PEAR;2"}), Lines{"Kiwi"});
+        QCOMPARE(fruitListNames(Lines{"KIWI;1"}), Lines{});
+        QCOMPARE(fruitListNames(Lines{}), Lines{});
+        QCOMPARE(fruitListNames(Lines{"NO SEMICOLON", ""}), Lines{"No Semicolon"});
+        QCOMPARE(fruitListNames(Lines{";1;2", ""}), Lines{""});
     }
 
     void capitalizesOnlyAfterBlanks() {
-        QCOMPARE(CapitalizeWords("grapefruit,raw,pink & red,florida"),
+        QCOMPARE(capitalizeWords("grapefruit,raw,pink & red,florida"),
                  std::string("Grapefruit,raw,pink & Red,florida"));
-        QCOMPARE(CapitalizeWords("custard-apple,(bullock's-heart),raw"),
+        QCOMPARE(capitalizeWords("custard-apple,(bullock's-heart),raw"),
                  std::string("Custard-apple,(bullock's-heart),raw"));
-        QCOMPARE(CapitalizeWords(""), std::string());
-        QCOMPARE(CapitalizeWords(" a  b\tc"), std::string(" A  B\tc"));
-        QCOMPARE(CapitalizeWords("\xE9t\xE9 x"), std::string("\xE9t\xE9 X"));  // accents stay
+        QCOMPARE(capitalizeWords(""), std::string());
+        QCOMPARE(capitalizeWords(" a  b\tc"), std::string(" A  B\tc"));
+        QCOMPARE(capitalizeWords("\xE9t\xE9 x"), std::string("\xE9t\xE9 X"));  // accents stay
         const std::string longText = std::string(300, 'a') + " z";
-        const std::string capitalized = CapitalizeWords(longText);
+        const std::string capitalized = capitalizeWords(longText);
         QCOMPARE(capitalized.size(), longText.size());
         QCOMPARE(capitalized.substr(298), std::string("aa Z"));
     }
 
     void lowerCasesWindows1252() {
-        QCOMPARE(LowerCaseWin1252("ABC xyz \xC0\xC9\xDE\xD7\x8A\x8C\x8E\x9F\xDF"),
+        QCOMPARE(lowerCaseWin1252("ABC xyz \xC0\xC9\xDE\xD7\x8A\x8C\x8E\x9F\xDF"),
                  std::string("abc xyz \xE0\xE9\xFE\xD7\x9A\x9C\x9E\xFF\xDF"));
     }
 
     void appFolderIsTheExecutablesFolder() {
-        const std::string folder = AppFolder();
+        const std::string folder = appFolder();
         QVERIFY(!folder.empty());
         QCOMPARE(folder.back(), '/');
         QCOMPARE(QString::fromStdString(folder),

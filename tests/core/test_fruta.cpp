@@ -1,8 +1,8 @@
 // Building a fruit record from a table line: cleaning, both orders, the microgram conversion.
 #include <QtTest>
 
+#include "data/fruit.h"
 #include "data/fruit_table.h"
-#include "data/fruta.h"
 #include "data/resource_text.h"
 
 namespace {
@@ -12,7 +12,7 @@ const std::string kLine0 =
     "0.086;;0.6;1677.6;0.020;0.060;0.400;0.309;0.009;14;767;0;0;0;0.068;0.082;0.090";
 
 // A line whose amounts are all "1" but the ones given.
-std::string LineWith(const std::vector<std::pair<int, std::string>>& fields, int count = 33) {
+std::string lineWith(const std::vector<std::pair<int, std::string>>& fields, int count = 33) {
     std::vector<std::string> parts(static_cast<std::size_t>(count), "1");
     parts[0] = "TEST FRUIT";
     for (const auto& [index, text] : fields) {
@@ -31,11 +31,11 @@ QString Q(const std::string& s) {
 
 }  // namespace
 
-class TestFruta : public QObject {
+class TestFruit : public QObject {
     Q_OBJECT
   private slots:
     void firstLineOfTheTable() {
-        TFruta fruit(kLine0);
+        Fruit fruit(kLine0);
         QCOMPARE(Q(fruit.TableEntries[0].value), QString("ACEROLA,(WEST INDIAN CHERRY),RAW"));
         const NutrientEntry& name = fruit.DisplayEntries[0];
         QCOMPARE(Q(name.value), QString("Acerola,(west Indian Cherry),raw"));
@@ -55,7 +55,7 @@ class TestFruta : public QObject {
     }
 
     void displayOrderFollowsTheReports() {
-        TFruta fruit(kLine0);
+        Fruit fruit(kLine0);
         const char* expected[] = {"Fruit name",
                                   "Energy",
                                   "Water",
@@ -97,16 +97,16 @@ class TestFruta : public QObject {
     }
 
     void cleaningReplacesWhatIsNotAPositiveNumber() {
-        TFruta fruit(LineWith({{1, "0"},
-                               {2, "0.0"},
-                               {3, "-1"},
-                               {4, ""},
-                               {5, "abc"},
-                               {6, "0.40"},
-                               {7, "1e3"},
-                               {8, " 12 "},
-                               {9, "\t"},
-                               {10, "1e999"}}));
+        Fruit fruit(lineWith({{1, "0"},
+                              {2, "0.0"},
+                              {3, "-1"},
+                              {4, ""},
+                              {5, "abc"},
+                              {6, "0.40"},
+                              {7, "1e3"},
+                              {8, " 12 "},
+                              {9, "\t"},
+                              {10, "1e999"}}));
         const char* expected[] = {"0.002", "0.002", "0.002", "0.002", "0.002",
                                   "0.40",  "1e3",   " 12 ",  "0.002", "0.002"};
         for (int i = 1; i <= 10; ++i) {
@@ -116,36 +116,36 @@ class TestFruta : public QObject {
     }
 
     void nameIsNeverCleaned() {
-        TFruta fruit(LineWith({{0, ""}}));
+        Fruit fruit(lineWith({{0, ""}}));
         QCOMPARE(Q(fruit.TableEntries[0].value), QString());
-        QCOMPARE(Q(fruit.DisplayName()), QString());
+        QCOMPARE(Q(fruit.displayName()), QString());
     }
 
     void shortLinesFailLongLinesAreCut() {
         try {
-            TFruta fruit(LineWith({}, 28));
+            Fruit fruit(lineWith({}, 28));
             QFAIL("a 28-field line made a record");
-        } catch (const EListError& error) {
+        } catch (const ListIndexError& error) {
             QCOMPARE(QString(error.what()), QString("List index out of bounds (28)"));
         }
-        QVERIFY_THROWS_EXCEPTION(EListError, TFruta(""));
-        TFruta longer(LineWith({{33, "-5"}, {34, "x"}}, 35));
+        QVERIFY_THROWS_EXCEPTION(ListIndexError, Fruit(""));
+        Fruit longer(lineWith({{33, "-5"}, {34, "x"}}, 35));
         QCOMPARE(longer.Fields.size(), std::size_t(35));
         QCOMPARE(Q(longer.Fields[34]), QString("0.002"));
         QCOMPARE(Q(longer.DisplayEntries[32].value), QString("1"));
     }
 
     void spanishTableEndsWithLinesTooShortForARecord() {
-        const std::vector<std::string> lines = SplitTableLines(LoadResourceText("esdat", "text"));
+        const std::vector<std::string> lines = splitTableLines(loadResourceText("esdat", "text"));
         QCOMPARE(lines.size(), std::size_t(146));
-        TFruta first(lines[0]);
-        QCOMPARE(first.DisplayEntries[1].value, TFruta(kLine0).DisplayEntries[1].value);
-        QVERIFY_THROWS_EXCEPTION(EListError, TFruta{lines[144]});
+        Fruit first(lines[0]);
+        QCOMPARE(first.DisplayEntries[1].value, Fruit(kLine0).DisplayEntries[1].value);
+        QVERIFY_THROWS_EXCEPTION(ListIndexError, Fruit{lines[144]});
     }
 
     void micrograms() {
-        TFruta fruit(kLine0);
-        const auto first = fruit.ConvertMicrogramEntries();
+        Fruit fruit(kLine0);
+        const auto first = fruit.convertMicrogramEntries();
         QCOMPARE(Q(first[0]), QString("0.0006"));
         QCOMPARE(Q(first[1]), QString("0.014"));
         QCOMPARE(Q(first[2]), QString("2E-6"));
@@ -155,22 +155,22 @@ class TestFruta : public QObject {
         }
         QCOMPARE(Q(fruit.TableEntries[18].unit), Q("\xB5g"));  // copies, not shared
         QCOMPARE(Q(fruit.DisplayEntries[18].value), QString("0.6"));
-        QCOMPARE(fruit.ConvertMicrogramEntries(), first);
+        QCOMPARE(fruit.convertMicrogramEntries(), first);
 
         // Values not made by the constructor fall back to fixed texts.
         fruit.DisplayEntries[18].value = "n/a";
         fruit.DisplayEntries[25].value = "";
-        const auto fallback = fruit.ConvertMicrogramEntries();
+        const auto fallback = fruit.convertMicrogramEntries();
         QCOMPARE(Q(fallback[0]), QString("0.001"));
         QCOMPARE(Q(fallback[1]), QString("0.0000000001"));
     }
 
     void everyEmbeddedFruitBuilds() {
         std::vector<std::string> lines;
-        const auto names = LoadFruitTable(lines);
+        const auto names = loadFruitTable(lines);
         for (std::size_t i = 0; i < names.size(); ++i) {
-            TFruta fruit(lines[i]);
-            QCOMPARE(fruit.DisplayName(), names[i]);
+            Fruit fruit(lines[i]);
+            QCOMPARE(fruit.displayName(), names[i]);
             for (std::size_t k = 1; k < kFieldCount; ++k) {
                 const std::string& v = fruit.DisplayEntries[k].value;
                 QVERIFY2(std::stod(v) > 0, v.c_str());
@@ -179,5 +179,5 @@ class TestFruta : public QObject {
     }
 };
 
-QTEST_APPLESS_MAIN(TestFruta)
+QTEST_APPLESS_MAIN(TestFruit)
 #include "test_fruta.moc"

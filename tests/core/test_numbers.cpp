@@ -28,7 +28,7 @@ class TestNumbers : public QObject {
     void parsesWhatTheGrammarAllows() {
         QFETCH(QString, text);
         QFETCH(double, value);
-        const auto parsed = ParseNumber(text.toStdString());
+        const auto parsed = parseNumber(text.toStdString());
         QVERIFY(parsed.has_value());
         QCOMPARE(*parsed, value);
     }
@@ -43,16 +43,16 @@ class TestNumbers : public QObject {
     }
     void rejectsEverythingElse() {
         QFETCH(QString, text);
-        QVERIFY(!ParseNumber(text.toStdString()).has_value());
+        QVERIFY(!parseNumber(text.toStdString()).has_value());
     }
 
     // A long exponent must not be cut short: a million leading zeros do not bring 1e20000000 into
     // range, and two million digits do not lift 1e-20000000 out of the underflow to zero.
     void longExponentsKeepTheirSide() {
         const std::string farTooLarge = "0." + std::string(1000000, '0') + "1e20000000";
-        QVERIFY(!ParseNumber(farTooLarge).has_value());
+        QVERIFY(!parseNumber(farTooLarge).has_value());
         const std::string farTooSmall = "1" + std::string(2000000, '0') + "e-20000000";
-        const auto parsed = ParseNumber(farTooSmall);
+        const auto parsed = parseNumber(farTooSmall);
         QVERIFY(parsed.has_value());
         QCOMPARE(*parsed, 0.0);
     }
@@ -81,16 +81,16 @@ class TestNumbers : public QObject {
     void formatsWithFifteenDigits() {
         QFETCH(double, number);
         QFETCH(QString, text);
-        QCOMPARE(QString::fromStdString(FormatNumber(number)), text);
+        QCOMPARE(QString::fromStdString(formatNumber(number)), text);
     }
 
     void formattedNumbersReadBack() {
         for (double x : {1e-300, 3.14159265358979, 123456.789, 2e-6, 1e300, 0.0006}) {
-            const auto back = ParseNumber(FormatNumber(x));
+            const auto back = parseNumber(formatNumber(x));
             QVERIFY(back.has_value());
-            QCOMPARE(FormatNumber(*back), FormatNumber(x));
+            QCOMPARE(formatNumber(*back), formatNumber(x));
         }
-        QCOMPARE(QString::fromStdString(FormatNumber(std::numeric_limits<double>::infinity())),
+        QCOMPARE(QString::fromStdString(formatNumber(std::numeric_limits<double>::infinity())),
                  QString("INF"));
     }
 
@@ -100,9 +100,9 @@ class TestNumbers : public QObject {
         const std::string saved = previous ? previous : "C";
         const bool german = std::setlocale(LC_ALL, "de_DE.UTF-8") != nullptr;
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        QCOMPARE(*ParseNumber("1.5"), 1.5);
-        QVERIFY(!ParseNumber("1,5").has_value());
-        QCOMPARE(QString::fromStdString(FormatNumber(0.0006)), QString("0.0006"));
+        QCOMPARE(*parseNumber("1.5"), 1.5);
+        QVERIFY(!parseNumber("1,5").has_value());
+        QCOMPARE(QString::fromStdString(formatNumber(0.0006)), QString("0.0006"));
         std::setlocale(LC_ALL, saved.c_str());
         QLocale::setDefault(QLocale::c());
         if (!german) {
@@ -112,13 +112,13 @@ class TestNumbers : public QObject {
 
     void splitsAtEveryDelimiter() {
         std::vector<std::string> list{"stale"};
-        SplitByDelimiter(list, "a;;b;", ";");
+        splitByDelimiter(list, "a;;b;", ";");
         QCOMPARE(list, (std::vector<std::string>{"a", "", "b", ""}));
-        SplitByDelimiter(list, "", ";");
+        splitByDelimiter(list, "", ";");
         QCOMPARE(list, std::vector<std::string>{""});
-        SplitByDelimiter(list, "x<>y", "<>");
+        splitByDelimiter(list, "x<>y", "<>");
         QCOMPARE(list, (std::vector<std::string>{"x", "y"}));
-        SplitByDelimiter(list, "a;b", "");
+        splitByDelimiter(list, "a;b", "");
         QCOMPARE(list, std::vector<std::string>{"a;b"});
     }
 };

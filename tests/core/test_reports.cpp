@@ -5,8 +5,8 @@
 #include <memory>
 
 #include "data/app_folder.h"
+#include "data/fruit.h"
 #include "data/fruit_table.h"
-#include "data/fruta.h"
 #include "reports/comparison_report.h"
 #include "reports/page_head.h"
 #include "reports/placeholder_page.h"
@@ -19,25 +19,25 @@ QString Q(const std::string& s) {
     return QString::fromLatin1(s.data(), int(s.size()));
 }
 
-const Lines& Table() {
+const Lines& table() {
     static const Lines lines = [] {
         Lines l;
-        LoadFruitTable(l);
+        loadFruitTable(l);
         return l;
     }();
     return lines;
 }
 
-Lines FruitPage(std::size_t line) {
+Lines fruitPage(std::size_t line) {
     Lines page{"stale line"};
-    TFruta(Table()[line]).WriteReport(page);
+    Fruit(table()[line]).writeReport(page);
     return page;
 }
 
-std::vector<std::unique_ptr<TFruta>> Fruits(std::initializer_list<std::size_t> lines) {
-    std::vector<std::unique_ptr<TFruta>> fruits;
+std::vector<std::unique_ptr<Fruit>> fruitsAt(std::initializer_list<std::size_t> lines) {
+    std::vector<std::unique_ptr<Fruit>> fruits;
     for (std::size_t line : lines) {
-        fruits.push_back(std::make_unique<TFruta>(Table()[line]));
+        fruits.push_back(std::make_unique<Fruit>(table()[line]));
     }
     return fruits;
 }
@@ -48,7 +48,7 @@ class TestReports : public QObject {
     Q_OBJECT
   private slots:
     void singleFruitPageOfTheFirstFruit() {
-        const Lines page = FruitPage(0);
+        const Lines page = fruitPage(0);
         QCOMPARE(page.size(), std::size_t(19));
         QCOMPARE(Q(page[0]), QString("<!DOCTYPE html><HTML><HEAD>"));
         QCOMPARE(Q(page[2]), QString("</HEAD><BODY>"));
@@ -104,33 +104,33 @@ class TestReports : public QObject {
     }
 
     void styleSheetsAreLinkedByFullPath() {
-        const std::string folder = AppFolder();
+        const std::string folder = appFolder();
         const std::string link = "\" type=\"text/css\" rel=\"stylesheet\" />";
         const std::string expected = "<link href=\"" + folder + "basic.css" + link +
                                      "<link href=\"" + folder + "visualize.css" + link +
                                      "<link href=\"" + folder + "visualize-light.css" + link + " ";
-        QCOMPARE(Q(FruitPage(5)[1]), Q(expected));
-        QCOMPARE(Q(ComparisonReportLines(Fruits({1, 2}))[1]), Q(expected));
+        QCOMPARE(Q(fruitPage(5)[1]), Q(expected));
+        QCOMPARE(Q(comparisonReportLines(fruitsAt({1, 2}))[1]), Q(expected));
     }
 
     void foldersThatWouldBreakTheLinkAreEncoded() {
         QVERIFY(
-            Q(StyleSheetLinks("/opt/My Fruits/")).startsWith("<link href=\"/opt/My Fruits/basic"));
-        const QString odd = Q(StyleSheetLinks("/a\"b<c>&#?%\xC3\xA9/"));
+            Q(styleSheetLinks("/opt/My Fruits/")).startsWith("<link href=\"/opt/My Fruits/basic"));
+        const QString odd = Q(styleSheetLinks("/a\"b<c>&#?%\xC3\xA9/"));
         QVERIFY(odd.startsWith("<link href=\"/a%22b%3Cc%3E%26%23%3F%25%C3%A9/basic.css\""));
     }
 
     void reportReplacesThePreviousOne() {
         Lines page;
-        TFruta(Table()[0]).WriteReport(page);
-        TFruta(Table()[27]).WriteReport(page);
+        Fruit(table()[0]).writeReport(page);
+        Fruit(table()[27]).writeReport(page);
         QCOMPARE(page.size(), std::size_t(19));
         QCOMPARE(Q(page[3]), QString("<h1>Fruit name: Currants,red&white,raw</h1>"));
         QVERIFY(Q(page[7]).startsWith("<table><caption>Currants,red&white,raw nutrients"));
     }
 
     void lastFruitWithMissingAmounts() {
-        const Lines page = FruitPage(144);
+        const Lines page = fruitPage(144);
         QCOMPARE(Q(page[3]), QString("<h1>Fruit name: Horned Melon (kiwano)</h1>"));
         QVERIFY(Q(page[9]).contains("<th>Total sugars</th><td>0.002g</td>"));
         QVERIFY(Q(page[17]).contains("<th>Saturated fatty acids</th><td>0.002g</td>"));
@@ -138,8 +138,8 @@ class TestReports : public QObject {
     }
 
     void comparisonPageOfTwo() {
-        auto fruits = Fruits({0, 2});
-        const Lines page = ComparisonReportLines(fruits);
+        auto fruits = fruitsAt({0, 2});
+        const Lines page = comparisonReportLines(fruits);
         QCOMPARE(page.size(), std::size_t(168));
         QCOMPARE(Q(page[3]), QString("<h2>Energy</h2>"));
         QCOMPARE(Q(page[4]), QString("<table>"));
@@ -182,8 +182,8 @@ class TestReports : public QObject {
     }
 
     void comparisonCells() {
-        auto fruits = Fruits({0, 2, 27});
-        const Lines page = ComparisonReportLines(fruits);
+        auto fruits = fruitsAt({0, 2, 27});
+        const Lines page = comparisonReportLines(fruits);
         QCOMPARE(page.size(), std::size_t(44 + 62 * 3));
         const QString joined = Q([&] {
             std::string all;
@@ -202,13 +202,13 @@ class TestReports : public QObject {
         QVERIFY(joined.contains("<th scope=\"row\">Currants,red&white,raw</th>"));
         QVERIFY(!joined.contains("&amp;") && !joined.contains("\xB5"));
         // Writing again gives the same page.
-        QCOMPARE(ComparisonReportLines(fruits), page);
-        QCOMPARE(ComparisonReportLines(Fruits({0, 1, 2, 3, 4, 5, 6, 7, 8})).size(),
+        QCOMPARE(comparisonReportLines(fruits), page);
+        QCOMPARE(comparisonReportLines(fruitsAt({0, 1, 2, 3, 4, 5, 6, 7, 8})).size(),
                  std::size_t(602));
     }
 
-    void placeholderPage() {
-        const std::string page = PlaceholderPage();
+    void placeholderPageLine() {
+        const std::string page = placeholderPage();
         QCOMPARE(page.size(), std::size_t(228));
         QCOMPARE(Q(page),
                  QString("<html><head></head><body><br/><br/><br/><br/><br/><br/><br/><br/>"
@@ -218,12 +218,12 @@ class TestReports : public QObject {
     }
 
     void pagesDoNotDependOnTheLocale() {
-        const Lines fruitBefore = FruitPage(0);
-        const Lines compareBefore = ComparisonReportLines(Fruits({0, 110, 144}));
+        const Lines fruitBefore = fruitPage(0);
+        const Lines compareBefore = comparisonReportLines(fruitsAt({0, 110, 144}));
         std::setlocale(LC_ALL, "de_DE.UTF-8");
         QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        const Lines fruitAfter = FruitPage(0);
-        const Lines compareAfter = ComparisonReportLines(Fruits({0, 110, 144}));
+        const Lines fruitAfter = fruitPage(0);
+        const Lines compareAfter = comparisonReportLines(fruitsAt({0, 110, 144}));
         std::setlocale(LC_ALL, "C");
         QLocale::setDefault(QLocale::c());
         QCOMPARE(fruitAfter, fruitBefore);

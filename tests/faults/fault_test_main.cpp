@@ -2,5 +2,5 @@
 #include "fault_test_support.h"
 
 int main(int argc, char* argv[]) {
-    return RunGuiTests(argc, argv, RestoreAppFiles);
+    return runGuiTests(argc, argv, restoreAppFiles);
 }

@@ -13,10 +13,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/about.h"
-#include "app/form1.h"
+#include "app/about_box.h"
+#include "app/main_window.h"
 #include "data/app_folder.h"
-#include "htmlview/embedded_wb.h"
+#include "htmlview/html_view.h"
 
 const char* const kScriptFiles[6] = {"jq.dat",  "enh.dat", "exc.dat",
                                      "vis.dat", "exa.dat", "exacomp.dat"};
@@ -25,7 +25,7 @@ const char* const kLikePage = "quorvel.html";
 
 namespace {
 
-std::string ReadWhole(const std::string& path) {
+std::string readWhole(const std::string& path) {
     std::ifstream file(path, std::ios::binary);
     std::ostringstream text;
     text << file.rdbuf();
@@ -34,10 +34,10 @@ std::string ReadWhole(const std::string& path) {
 
 // The file as the build placed it beside the program.
 std::string Original(const std::string& name) {
-    return ReadWhole(std::string(QUORVEL_INSTALLED_FILES) + name);
+    return readWhole(std::string(QUORVEL_INSTALLED_FILES) + name);
 }
 
-bool IsScript(const std::string& name) {
+bool isScript(const std::string& name) {
     return name.size() > 4 && name.compare(name.size() - 4, 4, ".dat") == 0;
 }
 
@@ -65,27 +65,27 @@ std::string Garbage() {
 
 }  // namespace
 
-std::string AppFilePath(const std::string& name) {
-    return AppFolder() + name;
+std::string appFilePath(const std::string& name) {
+    return appFolder() + name;
 }
 
-void WriteAppFile(const std::string& name, const std::string& content) {
-    std::filesystem::remove_all(AppFilePath(name));
-    std::ofstream file(AppFilePath(name), std::ios::binary | std::ios::trunc);
+void writeAppFile(const std::string& name, const std::string& content) {
+    std::filesystem::remove_all(appFilePath(name));
+    std::ofstream file(appFilePath(name), std::ios::binary | std::ios::trunc);
     file << content;
 }
 
-void RestoreAppFiles() {
+void restoreAppFiles() {
     for (const char* name : kScriptFiles) {
-        WriteAppFile(name, Original(name));
+        writeAppFile(name, Original(name));
     }
     for (const char* name : kStyleSheets) {
-        WriteAppFile(name, Original(name));
+        writeAppFile(name, Original(name));
     }
-    WriteAppFile(kLikePage, Original(kLikePage));
+    writeAppFile(kLikePage, Original(kLikePage));
 }
 
-const char* FaultName(Fault fault) {
+const char* faultName(Fault fault) {
     switch (fault) {
         case Fault::Missing:
             return "missing";
@@ -105,33 +105,33 @@ const char* FaultName(Fault fault) {
     return "?";
 }
 
-void BreakAppFile(const std::string& name, Fault fault) {
-    const std::string path = AppFilePath(name);
+void breakAppFile(const std::string& name, Fault fault) {
+    const std::string path = appFilePath(name);
     switch (fault) {
         case Fault::Missing:
             std::filesystem::remove_all(path);
             break;
         case Fault::Empty:
-            WriteAppFile(name, "");
+            writeAppFile(name, "");
             break;
         case Fault::Directory:
             std::filesystem::remove_all(path);
             std::filesystem::create_directory(path);
             break;
         case Fault::ByteOrderMark:
-            WriteAppFile(name, "\xEF\xBB\xBF" + Original(name));
+            writeAppFile(name, "\xEF\xBB\xBF" + Original(name));
             break;
         case Fault::Large:
-            WriteAppFile(name, Large(name));
+            writeAppFile(name, Large(name));
             break;
         case Fault::Garbage:
-            WriteAppFile(name, Garbage());
+            writeAppFile(name, Garbage());
             break;
         case Fault::Throws:
-            if (IsScript(name)) {
-                WriteAppFile(name, "throw new Error(\"broken on purpose\");\n");
+            if (isScript(name)) {
+                writeAppFile(name, "throw new Error(\"broken on purpose\");\n");
             } else {
-                WriteAppFile(name,
+                writeAppFile(name,
                              "<html><body><script>throw new Error(\"broken on purpose\");"
                              "</script>" +
                                  Original(name) + "</body></html>");
@@ -140,27 +140,29 @@ void BreakAppFile(const std::string& name, Fault fault) {
     }
 }
 
-QString Charts(QWebEngineView* view) {
-    return PageValue(view, QStringLiteral("document.documentElement.dataset.charts || ''"));
+QString charts(QWebEngineView* view) {
+    return pageValue(view, QStringLiteral("document.documentElement.dataset.charts || ''"));
 }
 
-bool ReportShows(TForm1& form, const QString& fruit) {
+bool reportShows(MainWindow& form, const QString& fruit) {
     const QString shown =
-        PageValue(form.wb, QStringLiteral("var h = document.querySelector('h1');"
-                                          "(document.documentElement.dataset.charts || '') + '|' +"
-                                          " (h ? h.textContent : '')"));
+        pageValue(form.fruitReportView,
+                  QStringLiteral("var h = document.querySelector('h1');"
+                                 "(document.documentElement.dataset.charts || '') + '|' +"
+                                 " (h ? h.textContent : '')"));
     return shown.startsWith(QStringLiteral("5|")) && shown.endsWith(QStringLiteral(": ") + fruit);
 }
 
-bool ComparisonShows(TForm1& form, int fruits) {
-    const QString shown = PageValue(
-        form.wb2, QStringLiteral("var t = document.querySelector('table');"
+bool comparisonShows(MainWindow& form, int fruits) {
+    const QString shown =
+        pageValue(form.comparisonView,
+                  QStringLiteral("var t = document.querySelector('table');"
                                  "(document.documentElement.dataset.charts || '') + '|' +"
                                  " (t ? t.querySelectorAll('th[scope=row]').length : 0)"));
     return shown == QStringLiteral("10|%1").arg(fruits);
 }
 
-void AddFruit(TForm1& form, int row) {
-    form.listafrutas->setCurrentRow(row);
-    form.Button4->click();
+void addFruit(MainWindow& form, int row) {
+    form.fruitList->setCurrentRow(row);
+    form.addButton->click();
 }

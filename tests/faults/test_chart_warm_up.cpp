@@ -7,18 +7,18 @@
 #include <QTest>
 #include <QWidget>
 
-#include "app/about.h"
+#include "app/about_box.h"
 #include "app/chart_warm_up.h"
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "fault_test_support.h"
-#include "htmlview/embedded_wb.h"
+#include "htmlview/html_view.h"
 
 namespace {
 
-QList<TEmbeddedWB*> Views() {
-    QList<TEmbeddedWB*> views;
+QList<HtmlView*> views() {
+    QList<HtmlView*> views;
     for (QWidget* widget : QApplication::allWidgets()) {
-        if (auto* view = qobject_cast<TEmbeddedWB*>(widget)) {
+        if (auto* view = qobject_cast<HtmlView*>(widget)) {
             views.append(view);
         }
     }
@@ -27,14 +27,14 @@ QList<TEmbeddedWB*> Views() {
 
 // The program at start: its two windows, and the warm-up waiting for the main window's first page.
 struct StartedProgram {
-    StartedProgram() { warmUp.StartAfterFirstPage(*app.form->wb); }
+    StartedProgram() { warmUp.startAfterFirstPage(*app.form->fruitReportView); }
 
     ModalWatcher watcher;
     AppWindows app;
-    TForm1& form = *app.form;
-    const qsizetype windowViews = Views().size();
-    TChartWarmUp warmUp;
-    QSignalSpy done{&warmUp, &TChartWarmUp::Done};
+    MainWindow& form = *app.form;
+    const qsizetype windowViews = views().size();
+    ChartWarmUp warmUp;
+    QSignalSpy done{&warmUp, &ChartWarmUp::done};
 };
 
 }  // namespace
@@ -42,34 +42,34 @@ struct StartedProgram {
 class TestChartWarmUp : public QObject {
     Q_OBJECT
   private slots:
-    void cleanupTestCase() { RestoreAppFiles(); }
+    void cleanupTestCase() { restoreAppFiles(); }
 
     void drawsOnceOutOfSightAfterTheFirstPage() {
-        RestoreAppFiles();
+        restoreAppFiles();
         StartedProgram program;
-        TForm1& form = program.form;
-        QCOMPARE(Views().size(), program.windowViews);  // nothing before the window's first page
+        MainWindow& form = program.form;
+        QCOMPARE(views().size(), program.windowViews);  // nothing before the window's first page
 
         // While it draws, its view is one more, and never shown.
-        QTRY_VERIFY_WITH_TIMEOUT(Views().size() > program.windowViews || program.done.count() > 0,
+        QTRY_VERIFY_WITH_TIMEOUT(views().size() > program.windowViews || program.done.count() > 0,
                                  60000);
-        for (TEmbeddedWB* view : Views()) {
+        for (HtmlView* view : views()) {
             if (view->window() == view) {
                 QVERIFY(!view->isVisible());
             }
         }
         QTRY_COMPARE_WITH_TIMEOUT(program.done.count(), 1, 60000);
-        QVERIFY(program.warmUp.Finished());
-        QCOMPARE(program.warmUp.Charts(), 10);  // the comparison of two fruits, every chart drawn
-        QTRY_COMPARE_WITH_TIMEOUT(Views().size(), program.windowViews, 10000);
+        QVERIFY(program.warmUp.finished());
+        QCOMPARE(program.warmUp.charts(), 10);  // the comparison of two fruits, every chart drawn
+        QTRY_COMPARE_WITH_TIMEOUT(views().size(), program.windowViews, 10000);
 
         // Once only: the window's next pages start nothing, and show their own charts.
-        AddFruit(form, 5);
-        QTRY_VERIFY_WITH_TIMEOUT(ReportShows(form, form.listafrutas->item(5)->text()), 60000);
-        AddFruit(form, 6);
-        QTRY_VERIFY_WITH_TIMEOUT(ComparisonShows(form, 2), 60000);
+        addFruit(form, 5);
+        QTRY_VERIFY_WITH_TIMEOUT(reportShows(form, form.fruitList->item(5)->text()), 60000);
+        addFruit(form, 6);
+        QTRY_VERIFY_WITH_TIMEOUT(comparisonShows(form, 2), 60000);
         QCOMPARE(program.done.count(), 1);
-        QCOMPARE(Views().size(), program.windowViews);
+        QCOMPARE(views().size(), program.windowViews);
         QCOMPARE(program.watcher.boxes.size(), std::size_t{0});
     }
 
@@ -86,19 +86,19 @@ class TestChartWarmUp : public QObject {
             {"vis.dat", Fault::Garbage, 0},
         };
         for (const auto& c : cases) {
-            RestoreAppFiles();
-            BreakAppFile(c.file, c.fault);
+            restoreAppFiles();
+            breakAppFile(c.file, c.fault);
             ModalWatcher watcher;
-            const auto viewsBefore = Views().size();
-            TChartWarmUp warmUp;
-            QSignalSpy done(&warmUp, &TChartWarmUp::Done);
-            warmUp.Start();
+            const auto viewsBefore = views().size();
+            ChartWarmUp warmUp;
+            QSignalSpy done(&warmUp, &ChartWarmUp::done);
+            warmUp.start();
             QTRY_COMPARE_WITH_TIMEOUT(done.count(), 1, 60000);
-            QVERIFY2(warmUp.Charts() == c.charts,
+            QVERIFY2(warmUp.charts() == c.charts,
                      qPrintable(QStringLiteral("%1 %2: %3 charts")
-                                    .arg(QLatin1String(c.file), QLatin1String(FaultName(c.fault)))
-                                    .arg(warmUp.Charts())));
-            QTRY_COMPARE_WITH_TIMEOUT(Views().size(), viewsBefore, 10000);
+                                    .arg(QLatin1String(c.file), QLatin1String(faultName(c.fault)))
+                                    .arg(warmUp.charts())));
+            QTRY_COMPARE_WITH_TIMEOUT(views().size(), viewsBefore, 10000);
             QCOMPARE(watcher.boxes.size(), std::size_t{0});
         }
     }
@@ -106,18 +106,18 @@ class TestChartWarmUp : public QObject {
     // A script that spins for ever would stall every page of the shared web-engine process: the
     // warm-up gives that process up, and the window's pages come back with their charts.
     void endsWhenAScriptNeverEnds() {
-        RestoreAppFiles();
-        WriteAppFile("exacomp.dat", "for (;;) {}\n");
+        restoreAppFiles();
+        writeAppFile("exacomp.dat", "for (;;) {}\n");
         StartedProgram program;
-        TForm1& form = program.form;
+        MainWindow& form = program.form;
         QTRY_COMPARE_WITH_TIMEOUT(program.done.count(), 1, 60000);
-        QCOMPARE(program.warmUp.Charts(), -1);
-        QTRY_COMPARE_WITH_TIMEOUT(Views().size(), program.windowViews, 10000);
+        QCOMPARE(program.warmUp.charts(), -1);
+        QTRY_COMPARE_WITH_TIMEOUT(views().size(), program.windowViews, 10000);
         // Without anything from the user, the window's page answers again, charts run.
-        QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb), QStringLiteral("0"), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(charts(form.fruitReportView), QStringLiteral("0"), 30000);
 
-        AddFruit(form, 9);
-        QTRY_VERIFY_WITH_TIMEOUT(ReportShows(form, form.listafrutas->item(9)->text()), 60000);
+        addFruit(form, 9);
+        QTRY_VERIFY_WITH_TIMEOUT(reportShows(form, form.fruitList->item(9)->text()), 60000);
         QCOMPARE(program.watcher.boxes.size(), std::size_t{0});
     }
 };

@@ -14,11 +14,11 @@
 #include <QTest>
 #include <stdexcept>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "compare/comparison_set.h"
 #include "data/fruit_table.h"
 #include "fault_test_support.h"
-#include "htmlview/embedded_wb.h"
+#include "htmlview/html_view.h"
 
 namespace {
 
@@ -27,7 +27,7 @@ const int kRows[9] = {0, 11, 22, 33, 44, 55, 66, 77, 88};
 // The window's rounds: the engine's history of pages is full long before the first count.
 constexpr int kBaseRound = 50;
 
-double ResidentMiB() {
+double residentMiB() {
     QFile statm(QStringLiteral("/proc/self/statm"));
     if (!statm.open(QIODevice::ReadOnly)) {
         return 0;
@@ -41,26 +41,26 @@ double ResidentMiB() {
 class TestCycles : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { RestoreAppFiles(); }
+    void initTestCase() { restoreAppFiles(); }
 
     void thousandRoundsThroughTheComparisonSet() {
         std::vector<std::string> lines;
-        LoadFruitTable(lines);
+        loadFruitTable(lines);
         ComparisonSet set;
         std::size_t heapAfter100 = 0;
         for (int round = 1; round <= 1000; ++round) {
             for (const int row : kRows) {
-                set.Append(lines.at(static_cast<std::size_t>(row)));
+                set.append(lines.at(static_cast<std::size_t>(row)));
             }
             // The refused tenth and the refused duplicate leave nothing behind either.
-            QVERIFY_THROWS_EXCEPTION(std::logic_error, set.Append(lines.at(5)));
-            const std::vector<std::string> names = set.DisplayNames();
+            QVERIFY_THROWS_EXCEPTION(std::logic_error, set.append(lines.at(5)));
+            const std::vector<std::string> names = set.displayNames();
             QCOMPARE(names.size(), std::size_t{9});
             for (const std::string& name : names) {
-                QVERIFY(set.Remove(name));
+                QVERIFY(set.remove(name));
             }
-            QCOMPARE(set.Count(), std::size_t{0});
-            QVERIFY(set.Fruits().empty());
+            QCOMPARE(set.count(), std::size_t{0});
+            QVERIFY(set.fruits().empty());
             if (round == 100) {
                 heapAfter100 = mallinfo2().uordblks;
             }
@@ -75,32 +75,31 @@ class TestCycles : public QObject {
 
     void roundsThroughTheWindow() {
         AppWindows app;
-        TForm1& form = *app.form;
-        QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb), QStringLiteral("0"), kWait);
+        MainWindow& form = *app.form;
+        QTRY_COMPARE_WITH_TIMEOUT(charts(form.fruitReportView), QStringLiteral("0"), kWait);
         const int rounds = 150;
         double residentAtBase = 0;
         for (int round = 1; round <= rounds; ++round) {
             for (const int row : kRows) {
-                AddFruit(form, row);
+                addFruit(form, row);
                 QCoreApplication::processEvents();
             }
-            QCOMPARE(form.frutascombo->count(), 9);
-            QCOMPARE(form.PageControl1->indexOf(form.tab2), 1);
+            QCOMPARE(form.comparedFruitsCombo->count(), 9);
+            QCOMPARE(form.reportTabs->indexOf(form.comparisonTab), 1);
             for (int i = 0; i < 9; ++i) {
-                form.Button5->click();
+                form.removeButton->click();
                 QCoreApplication::processEvents();
             }
-            QCOMPARE(form.frutascombo->count(), 0);
-            QCOMPARE(form.PageControl1->count(), 1);
-            QVERIFY(form.pagecontrolhidden->indexOf(form.tab2) >= 0);
+            QCOMPARE(form.comparedFruitsCombo->count(), 0);
+            QCOMPARE(form.reportTabs->count(), 1);
+            QVERIFY(form.parkedTabs->indexOf(form.comparisonTab) >= 0);
             if (round == kBaseRound) {
-                residentAtBase = ResidentMiB();
+                residentAtBase = residentMiB();
             }
         }
         // The views still work: the report of the fruit removed last shows with its charts.
-        QTRY_VERIFY_WITH_TIMEOUT(ReportShows(form, form.listafrutas->item(kRows[0])->text()),
-                                 kWait);
-        const double residentAtEnd = ResidentMiB();
+        QTRY_VERIFY_WITH_TIMEOUT(reportShows(form, form.fruitList->item(kRows[0])->text()), kWait);
+        const double residentAtEnd = residentMiB();
         qInfo("resident memory after round %d: %.1f MiB, after round %d: %.1f MiB", kBaseRound,
               residentAtBase, rounds, residentAtEnd);
         QVERIFY2(

@@ -11,24 +11,24 @@
 #include <QToolButton>
 #include <QWebEnginePage>
 
-#include "app/about.h"
-#include "app/form1.h"
+#include "app/about_box.h"
+#include "app/main_window.h"
 #include "fault_test_support.h"
-#include "htmlview/embedded_wb.h"
+#include "htmlview/html_view.h"
 
 class TestEndlessScript : public QObject {
     Q_OBJECT
   private slots:
-    void cleanupTestCase() { RestoreAppFiles(); }
+    void cleanupTestCase() { restoreAppFiles(); }
 
     void windowAnswersWhileAScriptSpins() {
-        RestoreAppFiles();
-        WriteAppFile("vis.dat", "for (;;) {}\n");
+        restoreAppFiles();
+        writeAppFile("vis.dat", "for (;;) {}\n");
         ModalWatcher watcher;
         AppWindows app;
-        TForm1& form = *app.form;
-        QSignalSpy reports(form.wb, &TEmbeddedWB::OnDocumentComplete);
-        QSignalSpy comparisons(form.wb2, &TEmbeddedWB::OnDocumentComplete);
+        MainWindow& form = *app.form;
+        QSignalSpy reports(form.fruitReportView, &HtmlView::documentComplete);
+        QSignalSpy comparisons(form.comparisonView, &HtmlView::documentComplete);
         // The placeholder page has finished and its scripts were handed over: vis.dat spins.
         QTRY_COMPARE_WITH_TIMEOUT(reports.count(), 1, 60000);
 
@@ -38,16 +38,16 @@ class TestEndlessScript : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(fired, 60000);
 
         // The user's actions take effect in the window.
-        form.listafrutas->setCurrentRow(7);
-        QCOMPARE(form.Label1->text(), form.listafrutas->item(7)->text());
-        AddFruit(form, 7);
-        AddFruit(form, 8);
-        QCOMPARE(form.frutascombo->count(), 2);
-        QCOMPARE(form.frutascombo->currentText(), form.listafrutas->item(8)->text());
-        QCOMPARE(form.PageControl1->count(), 2);
-        QCOMPARE(form.PageControl1->tabText(0),
-                 form.listafrutas->item(8)->text() + QStringLiteral(" Report"));
-        form.ToolButton1->click();
+        form.fruitList->setCurrentRow(7);
+        QCOMPARE(form.currentFruitLabel->text(), form.fruitList->item(7)->text());
+        addFruit(form, 7);
+        addFruit(form, 8);
+        QCOMPARE(form.comparedFruitsCombo->count(), 2);
+        QCOMPARE(form.comparedFruitsCombo->currentText(), form.fruitList->item(8)->text());
+        QCOMPARE(form.reportTabs->count(), 2);
+        QCOMPARE(form.reportTabs->tabText(0),
+                 form.fruitList->item(8)->text() + QStringLiteral(" Report"));
+        form.aboutButton->click();
         QCOMPARE(watcher.aboutShown, 1);
         QCOMPARE(watcher.boxes.size(), std::size_t{0});
         bool firedAgain = false;
@@ -58,20 +58,20 @@ class TestEndlessScript : public QObject {
     // The report view's next page shows once the script no longer spins: the view has to give
     // up the page that does not answer (its process) rather than wait for it for ever.
     void nextPageShowsAfterTheScriptIsMended() {
-        RestoreAppFiles();
-        WriteAppFile("vis.dat", "for (;;) {}\n");
+        restoreAppFiles();
+        writeAppFile("vis.dat", "for (;;) {}\n");
         ModalWatcher watcher;
         AppWindows app;
-        TForm1& form = *app.form;
-        QSignalSpy reports(form.wb, &TEmbeddedWB::OnDocumentComplete);
+        MainWindow& form = *app.form;
+        QSignalSpy reports(form.fruitReportView, &HtmlView::documentComplete);
         QTRY_VERIFY_WITH_TIMEOUT(reports.count() >= 1, 60000);  // the placeholder's scripts spin
 
-        RestoreAppFiles();
-        QSignalSpy next(form.wb, &TEmbeddedWB::OnDocumentComplete);
-        AddFruit(form, 3);
+        restoreAppFiles();
+        QSignalSpy next(form.fruitReportView, &HtmlView::documentComplete);
+        addFruit(form, 3);
         // The view gives the spinning page's process up and shows the new page.
         QTRY_VERIFY_WITH_TIMEOUT(next.count() >= 1, 60000);
-        QTRY_VERIFY_WITH_TIMEOUT(ReportShows(form, form.frutascombo->currentText()), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(reportShows(form, form.comparedFruitsCombo->currentText()), 60000);
         QCOMPARE(watcher.boxes.size(), std::size_t{0});
     }
 };

@@ -9,10 +9,10 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/about.h"
-#include "app/form1.h"
+#include "app/about_box.h"
+#include "app/main_window.h"
 #include "fault_test_support.h"
-#include "htmlview/embedded_wb.h"
+#include "htmlview/html_view.h"
 
 Q_DECLARE_METATYPE(Fault)
 
@@ -23,39 +23,39 @@ const QString kReportCharts = QStringLiteral("5");
 const QString kComparisonCharts = QStringLiteral("10");
 
 // Waits for one finished page in each view and for the chart scripts handed to them.
-void WaitForPages(QSignalSpy& reports, QSignalSpy& comparisons) {
+void waitForPages(QSignalSpy& reports, QSignalSpy& comparisons) {
     QTRY_VERIFY_WITH_TIMEOUT(reports.count() >= 1 && comparisons.count() >= 1, kWait);
 }
 
 // Two fruits compared and both pages charted: the state every case starts from and ends in.
-void ComparingTwo(std::unique_ptr<AppWindows>& app) {
-    RestoreAppFiles();
+void comparingTwo(std::unique_ptr<AppWindows>& app) {
+    restoreAppFiles();
     app = std::make_unique<AppWindows>();
-    TForm1& form = *app->form;
-    AddFruit(form, 0);
-    AddFruit(form, 1);
-    QTRY_VERIFY_WITH_TIMEOUT(ReportShows(form, form.frutascombo->currentText()), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(ComparisonShows(form, 2), kWait);
+    MainWindow& form = *app->form;
+    addFruit(form, 0);
+    addFruit(form, 1);
+    QTRY_VERIFY_WITH_TIMEOUT(reportShows(form, form.comparedFruitsCombo->currentText()), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(comparisonShows(form, 2), kWait);
 }
 
 // Restores the files and removes the third fruit: both views show charted pages again.
-void RestoreAndRemoveThird(TForm1& form) {
-    RestoreAppFiles();
-    QSignalSpy reports(form.wb, &TEmbeddedWB::OnDocumentComplete);
-    QSignalSpy comparisons(form.wb2, &TEmbeddedWB::OnDocumentComplete);
-    form.Button5->click();
-    WaitForPages(reports, comparisons);
-    QTRY_VERIFY_WITH_TIMEOUT(ReportShows(form, form.frutascombo->currentText()), kWait);
-    QTRY_VERIFY_WITH_TIMEOUT(ComparisonShows(form, 2), kWait);
-    QCOMPARE(form.frutascombo->count(), 2);
+void restoreAndRemoveThird(MainWindow& form) {
+    restoreAppFiles();
+    QSignalSpy reports(form.fruitReportView, &HtmlView::documentComplete);
+    QSignalSpy comparisons(form.comparisonView, &HtmlView::documentComplete);
+    form.removeButton->click();
+    waitForPages(reports, comparisons);
+    QTRY_VERIFY_WITH_TIMEOUT(reportShows(form, form.comparedFruitsCombo->currentText()), kWait);
+    QTRY_VERIFY_WITH_TIMEOUT(comparisonShows(form, 2), kWait);
+    QCOMPARE(form.comparedFruitsCombo->count(), 2);
 }
 
-void AddFaultRows(const std::vector<const char*>& files, const std::vector<Fault>& faults) {
+void addFaultRows(const std::vector<const char*>& files, const std::vector<Fault>& faults) {
     QTest::addColumn<QString>("file");
     QTest::addColumn<Fault>("fault");
     for (const char* file : files) {
         for (const Fault fault : faults) {
-            QTest::addRow("%s %s", file, FaultName(fault)) << QString::fromLatin1(file) << fault;
+            QTest::addRow("%s %s", file, faultName(fault)) << QString::fromLatin1(file) << fault;
         }
     }
 }
@@ -69,30 +69,30 @@ const std::vector<Fault> kAllFaults = {Fault::Missing,       Fault::Empty, Fault
 class TestScriptFileFaults : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { ComparingTwo(app_); }
+    void initTestCase() { comparingTwo(app_); }
     void cleanupTestCase() {
         app_.reset();
-        RestoreAppFiles();
+        restoreAppFiles();
     }
 
-    void brokenScript_data() { AddFaultRows({kScriptFiles, kScriptFiles + 6}, kAllFaults); }
+    void brokenScript_data() { addFaultRows({kScriptFiles, kScriptFiles + 6}, kAllFaults); }
     void brokenScript() {
         QFETCH(QString, file);
         QFETCH(Fault, fault);
-        TForm1& form = *app_->form;
+        MainWindow& form = *app_->form;
         ModalWatcher watcher;
-        BreakAppFile(file.toStdString(), fault);
-        QSignalSpy reports(form.wb, &TEmbeddedWB::OnDocumentComplete);
-        QSignalSpy comparisons(form.wb2, &TEmbeddedWB::OnDocumentComplete);
+        breakAppFile(file.toStdString(), fault);
+        QSignalSpy reports(form.fruitReportView, &HtmlView::documentComplete);
+        QSignalSpy comparisons(form.comparisonView, &HtmlView::documentComplete);
 
-        AddFruit(form, 20);  // a third fruit: one new page in each view
-        WaitForPages(reports, comparisons);
+        addFruit(form, 20);  // a third fruit: one new page in each view
+        waitForPages(reports, comparisons);
         // Queued behind the chart scripts: the answers come after every script has run.
-        const QString reportCharts = Charts(form.wb);
-        const QString comparisonCharts = Charts(form.wb2);
+        const QString reportCharts = charts(form.fruitReportView);
+        const QString comparisonCharts = charts(form.comparisonView);
         QCOMPARE(reports.count(), 1);
         QCOMPARE(comparisons.count(), 1);
-        QCOMPARE(form.frutascombo->count(), 3);
+        QCOMPARE(form.comparedFruitsCombo->count(), 3);
 
         const bool inReport = file != QLatin1String("exacomp.dat");
         const bool inComparison = file != QLatin1String("exa.dat");
@@ -102,7 +102,7 @@ class TestScriptFileFaults : public QObject {
         QCOMPARE(watcher.boxes.size(), cannotOpen ? pagesUsingIt : 0);
         const QString expected =
             QStringLiteral("Cannot open file \"%1\". %2.")
-                .arg(QString::fromStdString(AppFilePath(file.toStdString())),
+                .arg(QString::fromStdString(appFilePath(file.toStdString())),
                      fault == Fault::Missing ? QStringLiteral("No such file or directory")
                                              : QStringLiteral("Is a directory"));
         for (const auto& box : watcher.boxes) {
@@ -126,28 +126,28 @@ class TestScriptFileFaults : public QObject {
 
         // The next pages read the files afresh.
         const std::size_t boxes = watcher.boxes.size();
-        RestoreAndRemoveThird(form);
+        restoreAndRemoveThird(form);
         QCOMPARE(watcher.boxes.size(), boxes);
     }
 
     // The placeholder page at start runs the report's scripts too: a missing first script gives
     // one box before the user has done anything, and the window goes on.
     void missingScriptAtStart() {
-        RestoreAppFiles();
-        BreakAppFile("jq.dat", Fault::Missing);
+        restoreAppFiles();
+        breakAppFile("jq.dat", Fault::Missing);
         ModalWatcher watcher;
         AppWindows app;
-        QSignalSpy reports(app.form->wb, &TEmbeddedWB::OnDocumentComplete);
+        QSignalSpy reports(app.form->fruitReportView, &HtmlView::documentComplete);
         QTRY_COMPARE_WITH_TIMEOUT(reports.count(), 1, kWait);
-        QCOMPARE(Charts(app.form->wb), QString());
+        QCOMPARE(charts(app.form->fruitReportView), QString());
         QCOMPARE(watcher.boxes.size(), std::size_t{1});
         QVERIFY(watcher.boxes.at(0).text.startsWith(
             QStringLiteral("Cannot open file \"%1\".")
-                .arg(QString::fromStdString(AppFilePath("jq.dat")))));
-        RestoreAppFiles();
-        AddFruit(*app.form, 3);
-        QTRY_VERIFY_WITH_TIMEOUT(ReportShows(*app.form, app.form->frutascombo->currentText()),
-                                 kWait);
+                .arg(QString::fromStdString(appFilePath("jq.dat")))));
+        restoreAppFiles();
+        addFruit(*app.form, 3);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            reportShows(*app.form, app.form->comparedFruitsCombo->currentText()), kWait);
         QCOMPARE(watcher.boxes.size(), std::size_t{1});
     }
 
@@ -159,31 +159,31 @@ class TestScriptFileFaults : public QObject {
 class TestStyleSheetFaults : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { ComparingTwo(app_); }
+    void initTestCase() { comparingTwo(app_); }
     void cleanupTestCase() {
         app_.reset();
-        RestoreAppFiles();
+        restoreAppFiles();
     }
 
     void brokenStyleSheet_data() {
-        AddFaultRows({kStyleSheets, kStyleSheets + 3},
+        addFaultRows({kStyleSheets, kStyleSheets + 3},
                      {Fault::Missing, Fault::Empty, Fault::Directory, Fault::ByteOrderMark,
                       Fault::Large, Fault::Garbage});
     }
     void brokenStyleSheet() {
         QFETCH(QString, file);
         QFETCH(Fault, fault);
-        TForm1& form = *app_->form;
+        MainWindow& form = *app_->form;
         ModalWatcher watcher;
-        BreakAppFile(file.toStdString(), fault);
-        QSignalSpy reports(form.wb, &TEmbeddedWB::OnDocumentComplete);
-        QSignalSpy comparisons(form.wb2, &TEmbeddedWB::OnDocumentComplete);
-        AddFruit(form, 30);
-        WaitForPages(reports, comparisons);
-        QTRY_VERIFY_WITH_TIMEOUT(ReportShows(form, form.frutascombo->currentText()), kWait);
-        QTRY_VERIFY_WITH_TIMEOUT(ComparisonShows(form, 3), kWait);
+        breakAppFile(file.toStdString(), fault);
+        QSignalSpy reports(form.fruitReportView, &HtmlView::documentComplete);
+        QSignalSpy comparisons(form.comparisonView, &HtmlView::documentComplete);
+        addFruit(form, 30);
+        waitForPages(reports, comparisons);
+        QTRY_VERIFY_WITH_TIMEOUT(reportShows(form, form.comparedFruitsCombo->currentText()), kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(comparisonShows(form, 3), kWait);
         QCOMPARE(watcher.boxes.size(), std::size_t{0});
-        RestoreAndRemoveThird(form);
+        restoreAndRemoveThird(form);
         QCOMPARE(watcher.boxes.size(), std::size_t{0});
     }
 
@@ -195,24 +195,25 @@ class TestStyleSheetFaults : public QObject {
 class TestLikePageFaults : public QObject {
     Q_OBJECT
   private slots:
-    void cleanupTestCase() { RestoreAppFiles(); }
+    void cleanupTestCase() { restoreAppFiles(); }
 
-    void brokenLikePage_data() { AddFaultRows({kLikePage}, kAllFaults); }
+    void brokenLikePage_data() { addFaultRows({kLikePage}, kAllFaults); }
     void brokenLikePage() {
         QFETCH(QString, file);
         QFETCH(Fault, fault);
-        RestoreAppFiles();
-        BreakAppFile(file.toStdString(), fault);
+        restoreAppFiles();
+        breakAppFile(file.toStdString(), fault);
         ModalWatcher watcher;
         AppWindows app;
-        QSignalSpy likePages(app.about->wb3, &TEmbeddedWB::OnDocumentComplete);
+        QSignalSpy likePages(app.about->likeView, &HtmlView::documentComplete);
         QTRY_VERIFY_WITH_TIMEOUT(likePages.count() >= 1, kWait);
-        app.form->ToolButton1->click();  // shown modally, dismissed by the watcher
+        app.form->aboutButton->click();  // shown modally, dismissed by the watcher
         QCOMPARE(watcher.aboutShown, 1);
-        QCOMPARE(PageValue(app.about->wb3, QStringLiteral("String(6 * 7)")), QStringLiteral("42"));
-        AddFruit(*app.form, 2);
-        QTRY_VERIFY_WITH_TIMEOUT(ReportShows(*app.form, app.form->frutascombo->currentText()),
-                                 kWait);
+        QCOMPARE(pageValue(app.about->likeView, QStringLiteral("String(6 * 7)")),
+                 QStringLiteral("42"));
+        addFruit(*app.form, 2);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            reportShows(*app.form, app.form->comparedFruitsCombo->currentText()), kWait);
         QCOMPARE(watcher.boxes.size(), std::size_t{0});
     }
 };

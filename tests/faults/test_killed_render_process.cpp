@@ -11,26 +11,26 @@
 #include <QTest>
 #include <QWebEnginePage>
 
-#include "app/about.h"
-#include "app/form1.h"
+#include "app/about_box.h"
+#include "app/main_window.h"
 #include "fault_test_support.h"
-#include "htmlview/embedded_wb.h"
+#include "htmlview/html_view.h"
 
 namespace {
 
 constexpr int kWait = 60000;
 
 // What the user sees of the comparison, to compare before and after.
-QStringList ComparisonState(TForm1& form) {
+QStringList comparisonState(MainWindow& form) {
     QStringList state;
-    for (int i = 0; i < form.frutascombo->count(); ++i) {
-        state << form.frutascombo->itemText(i);
+    for (int i = 0; i < form.comparedFruitsCombo->count(); ++i) {
+        state << form.comparedFruitsCombo->itemText(i);
     }
-    state << form.frutascombo->currentText();
-    for (int i = 0; i < form.PageControl1->count(); ++i) {
-        state << form.PageControl1->tabText(i);
+    state << form.comparedFruitsCombo->currentText();
+    for (int i = 0; i < form.reportTabs->count(); ++i) {
+        state << form.reportTabs->tabText(i);
     }
-    state << form.Memo1->toPlainText() << form.Memo2->toPlainText();
+    state << form.fruitReportSource->toPlainText() << form.comparisonSource->toPlainText();
     return state;
 }
 
@@ -40,14 +40,14 @@ class TestKilledRenderProcess : public QObject {
     Q_OBJECT
   private slots:
     void initTestCase() {
-        RestoreAppFiles();
+        restoreAppFiles();
         app_ = std::make_unique<AppWindows>();
-        TForm1& form = *app_->form;
+        MainWindow& form = *app_->form;
         for (const int row : {4, 9, 14}) {
-            AddFruit(form, row);
+            addFruit(form, row);
         }
-        QTRY_VERIFY_WITH_TIMEOUT(ReportShows(form, form.frutascombo->currentText()), kWait);
-        QTRY_VERIFY_WITH_TIMEOUT(ComparisonShows(form, 3), kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(reportShows(form, form.comparedFruitsCombo->currentText()), kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(comparisonShows(form, 3), kWait);
     }
     void cleanupTestCase() { app_.reset(); }
 
@@ -60,27 +60,27 @@ class TestKilledRenderProcess : public QObject {
     }
     void killedWhileShown() {
         QFETCH(int, which);
-        TForm1& form = *app_->form;
-        TEmbeddedWB* views[] = {form.wb, form.wb2, app_->about->wb3};
-        TEmbeddedWB* view = views[which];
+        MainWindow& form = *app_->form;
+        HtmlView* views[] = {form.fruitReportView, form.comparisonView, app_->about->likeView};
+        HtmlView* view = views[which];
         ModalWatcher watcher;
-        const QStringList before = ComparisonState(form);
-        const QString likePage = PageValue(app_->about->wb3, QStringLiteral("document.title"));
+        const QStringList before = comparisonState(form);
+        const QString likePage = pageValue(app_->about->likeView, QStringLiteral("document.title"));
         QVERIFY(!likePage.isEmpty());
 
         const qint64 pid = view->page()->renderProcessPid();
         QVERIFY(pid > 0);
-        QSignalSpy shownAgain(view, &TEmbeddedWB::OnDocumentComplete);
+        QSignalSpy shownAgain(view, &HtmlView::documentComplete);
         QCOMPARE(::kill(static_cast<pid_t>(pid), SIGKILL), 0);
         QTRY_VERIFY_WITH_TIMEOUT(shownAgain.count() >= 1, kWait);
         QVERIFY(view->page()->renderProcessPid() != pid);
 
         // Every view shows its page with its charts (views that shared the process included).
-        QTRY_VERIFY_WITH_TIMEOUT(ReportShows(form, form.frutascombo->currentText()), kWait);
-        QTRY_VERIFY_WITH_TIMEOUT(ComparisonShows(form, 3), kWait);
-        QTRY_COMPARE_WITH_TIMEOUT(PageValue(app_->about->wb3, QStringLiteral("document.title")),
-                                  likePage, kWait);
-        QCOMPARE(ComparisonState(form), before);
+        QTRY_VERIFY_WITH_TIMEOUT(reportShows(form, form.comparedFruitsCombo->currentText()), kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(comparisonShows(form, 3), kWait);
+        QTRY_COMPARE_WITH_TIMEOUT(
+            pageValue(app_->about->likeView, QStringLiteral("document.title")), likePage, kWait);
+        QCOMPARE(comparisonState(form), before);
         QCOMPARE(watcher.boxes.size(), std::size_t{0});
     }
 

@@ -11,10 +11,10 @@
 #include <QWebEngineProfile>
 #include <QWebEngineUrlRequestInterceptor>
 
-#include "app/about.h"
-#include "app/form1.h"
+#include "app/about_box.h"
+#include "app/main_window.h"
 #include "fault_test_support.h"
-#include "htmlview/embedded_wb.h"
+#include "htmlview/html_view.h"
 #include "htmlview/request_filter.h"
 
 namespace {
@@ -23,7 +23,7 @@ constexpr int kWait = 60000;
 
 class RecordingInterceptor : public QWebEngineUrlRequestInterceptor {
   public:
-    explicit RecordingInterceptor(TRequestFilter& next) : next_(next) {}
+    explicit RecordingInterceptor(RequestFilter& next) : next_(next) {}
     void interceptRequest(QWebEngineUrlRequestInfo& info) override {
         urls.append(info.requestUrl());
         next_.interceptRequest(info);
@@ -31,7 +31,7 @@ class RecordingInterceptor : public QWebEngineUrlRequestInterceptor {
     QList<QUrl> urls;
 
   private:
-    TRequestFilter& next_;
+    RequestFilter& next_;
 };
 
 }  // namespace
@@ -39,27 +39,27 @@ class RecordingInterceptor : public QWebEngineUrlRequestInterceptor {
 class TestNoNetwork : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { RestoreAppFiles(); }
+    void initTestCase() { restoreAppFiles(); }
 
     void wholeSessionStaysOffTheNetwork() {
         ModalWatcher watcher;
         AppWindows app;
-        TForm1& form = *app.form;
-        TRequestFilter& filter = form.wb->RequestFilter();
-        QWebEngineProfile* profile = form.wb->page()->profile();
+        MainWindow& form = *app.form;
+        RequestFilter& filter = form.fruitReportView->requestFilter();
+        QWebEngineProfile* profile = form.fruitReportView->page()->profile();
         RecordingInterceptor recorder(filter);
         profile->setUrlRequestInterceptor(&recorder);
 
-        QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb), QStringLiteral("0"), kWait);
+        QTRY_COMPARE_WITH_TIMEOUT(charts(form.fruitReportView), QStringLiteral("0"), kWait);
         for (const int row : {10, 20, 30}) {
-            AddFruit(form, row);
+            addFruit(form, row);
         }
-        form.PageControl1->setCurrentWidget(form.tab2);
-        QTRY_VERIFY_WITH_TIMEOUT(ReportShows(form, form.frutascombo->currentText()), kWait);
-        QTRY_VERIFY_WITH_TIMEOUT(ComparisonShows(form, 3), kWait);
-        form.Button5->click();
-        QTRY_VERIFY_WITH_TIMEOUT(ComparisonShows(form, 2), kWait);
-        form.ToolButton1->click();
+        form.reportTabs->setCurrentWidget(form.comparisonTab);
+        QTRY_VERIFY_WITH_TIMEOUT(reportShows(form, form.comparedFruitsCombo->currentText()), kWait);
+        QTRY_VERIFY_WITH_TIMEOUT(comparisonShows(form, 3), kWait);
+        form.removeButton->click();
+        QTRY_VERIFY_WITH_TIMEOUT(comparisonShows(form, 2), kWait);
+        form.aboutButton->click();
         form.close();
         QCOMPARE(watcher.aboutShown, 2);
         profile->setUrlRequestInterceptor(&filter);
@@ -77,7 +77,7 @@ class TestNoNetwork : public QObject {
             QVERIFY2(files.contains(QLatin1String(sheet)), sheet);
         }
         // Nothing was blocked either, from the first page on.
-        QCOMPARE(filter.BlockedUrls(), QList<QUrl>());
+        QCOMPARE(filter.blockedUrls(), QList<QUrl>());
         QCOMPARE(watcher.boxes.size(), std::size_t{0});
     }
 };

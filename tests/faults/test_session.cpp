@@ -4,28 +4,28 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/form1.h"
+#include "app/main_window.h"
 #include "fault_test_support.h"
-#include "htmlview/embedded_wb.h"
+#include "htmlview/html_view.h"
 
 class TestSession : public QObject {
     Q_OBJECT
   private slots:
-    void initTestCase() { RestoreAppFiles(); }
+    void initTestCase() { restoreAppFiles(); }
 
     void startAddThreeRemoveOneExit() {
         ModalWatcher watcher;
         AppWindows app;
-        TForm1& form = *app.form;
-        QTRY_COMPARE_WITH_TIMEOUT(Charts(form.wb), QStringLiteral("0"), 60000);
+        MainWindow& form = *app.form;
+        QTRY_COMPARE_WITH_TIMEOUT(charts(form.fruitReportView), QStringLiteral("0"), 60000);
         for (const int row : {1, 2, 3}) {
-            AddFruit(form, row);
+            addFruit(form, row);
         }
-        QTRY_VERIFY_WITH_TIMEOUT(ComparisonShows(form, 3), 60000);
-        form.Button5->click();
-        QCOMPARE(form.frutascombo->count(), 2);
-        QTRY_VERIFY_WITH_TIMEOUT(ReportShows(form, form.frutascombo->currentText()), 60000);
-        QTRY_VERIFY_WITH_TIMEOUT(ComparisonShows(form, 2), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(comparisonShows(form, 3), 60000);
+        form.removeButton->click();
+        QCOMPARE(form.comparedFruitsCombo->count(), 2);
+        QTRY_VERIFY_WITH_TIMEOUT(reportShows(form, form.comparedFruitsCombo->currentText()), 60000);
+        QTRY_VERIFY_WITH_TIMEOUT(comparisonShows(form, 2), 60000);
         form.close();
         QCOMPARE(watcher.aboutShown, 1);
         QCOMPARE(watcher.boxes.size(), std::size_t{0});

@@ -1,12 +1,12 @@
 #include "app_windows.h"
 
-#include "app/about.h"
-#include "app/form1.h"
+#include "app/about_box.h"
+#include "app/main_window.h"
 
 AppWindows::AppWindows() {
-    form = std::make_unique<TForm1>();
-    about = std::make_unique<TAbout>();
-    form->SetAbout(about.get());
+    form = std::make_unique<MainWindow>();
+    about = std::make_unique<AboutBox>();
+    form->setAbout(about.get());
 }
 
 AppWindows::~AppWindows() {

@@ -2,14 +2,14 @@
 
 #include <memory>
 
-class TAbout;
-class TForm1;
+class AboutBox;
+class MainWindow;
 
 // The two windows as the program makes them: main window first, then the about box; the about
 // box goes first at the end.
 struct AppWindows {
     AppWindows();
     ~AppWindows();
-    std::unique_ptr<TForm1> form;
-    std::unique_ptr<TAbout> about;
+    std::unique_ptr<MainWindow> form;
+    std::unique_ptr<AboutBox> about;
 };

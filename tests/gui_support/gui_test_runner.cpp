@@ -7,14 +7,14 @@
 #include "app/application.h"
 #include "htmlview/web_engine_setup.h"
 
-std::vector<std::pair<QString, GuiTestFactory>>& RegisteredGuiTests() {
+std::vector<std::pair<QString, GuiTestFactory>>& registeredGuiTests() {
     static std::vector<std::pair<QString, GuiTestFactory>> tests;
     return tests;
 }
 
-int RunGuiTests(int argc, char* argv[], const std::function<void()>& prepareFolder) {
-    PrepareWebEngine();
-    TApplication application(argc, argv);
+int runGuiTests(int argc, char* argv[], const std::function<void()>& prepareFolder) {
+    prepareWebEngine();
+    Application application(argc, argv);
     QStringList arguments = QCoreApplication::arguments();
     QString only;
     if (arguments.size() > 1 && !arguments.at(1).startsWith(QLatin1Char('-'))) {
@@ -23,7 +23,7 @@ int RunGuiTests(int argc, char* argv[], const std::function<void()>& prepareFold
     prepareFolder();
     int failures = 0;
     bool found = false;
-    for (const auto& [name, make] : RegisteredGuiTests()) {
+    for (const auto& [name, make] : registeredGuiTests()) {
         if (!only.isEmpty() && name != only) {
             continue;
         }

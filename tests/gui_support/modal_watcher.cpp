@@ -4,22 +4,22 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/about.h"
+#include "app/about_box.h"
 
 ModalWatcher::ModalWatcher() {
     timer_.setInterval(10);
-    connect(&timer_, &QTimer::timeout, this, &ModalWatcher::Poll);
+    connect(&timer_, &QTimer::timeout, this, &ModalWatcher::poll);
     timer_.start();
 }
 
-void ModalWatcher::Poll() {
+void ModalWatcher::poll() {
     QWidget* modal = QApplication::activeModalWidget();
     if (auto* box = qobject_cast<QMessageBox*>(modal)) {
         boxes.push_back({box->windowTitle(), box->text(), box->icon()});
         box->buttons().value(0)->click();
-    } else if (auto* about = qobject_cast<TAbout*>(modal)) {
+    } else if (auto* about = qobject_cast<AboutBox*>(modal)) {
         ++aboutShown;
-        aboutCaptions.append(about->Button1->text());
+        aboutCaptions.append(about->okButton->text());
         if (about->isModal()) {
             ++aboutShownModal;
         }
@@ -28,7 +28,7 @@ void ModalWatcher::Poll() {
             escapeClosedAbout = escapeClosedAbout || !about->isVisible();
         }
         if (dismissAbout == Dismiss::ByOk) {
-            about->Button1->click();
+            about->okButton->click();
         } else {
             about->close();
         }

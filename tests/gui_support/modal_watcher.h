@@ -31,6 +31,6 @@ class ModalWatcher : public QObject {
     bool tryEscapeFirst = false;
 
   private:
-    void Poll();
+    void poll();
     QTimer timer_;
 };

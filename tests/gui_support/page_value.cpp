@@ -6,7 +6,7 @@
 #include <QWebEngineView>
 #include <memory>
 
-QString PageValue(QWebEngineView* view, const QString& script) {
+QString pageValue(QWebEngineView* view, const QString& script) {
     struct Answer {
         bool done = false;
         QString text;

@@ -5,4 +5,4 @@
 class QWebEngineView;
 
 // Runs a script in the page and returns its result as text ("" when it gave nothing).
-QString PageValue(QWebEngineView* view, const QString& script);
+QString pageValue(QWebEngineView* view, const QString& script);

@@ -15,11 +15,11 @@
 
 namespace {
 
-QString BodyText(TEmbeddedWB& view) {
-    return Eval(view, QStringLiteral("document.body ? document.body.textContent : ''")).toString();
+QString bodyText(HtmlView& view) {
+    return eval(view, QStringLiteral("document.body ? document.body.textContent : ''")).toString();
 }
 
-bool WriteFile(const QString& path, const QByteArray& bytes) {
+bool writeFile(const QString& path, const QByteArray& bytes) {
     QFile file(path);
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
@@ -27,7 +27,7 @@ bool WriteFile(const QString& path, const QByteArray& bytes) {
 // A style sheet in the program folder, for links by name; removed when the test ends.
 struct FileBesideProgram {
     explicit FileBesideProgram(const QString& name, const QByteArray& bytes)
-        : path(ProgramFolderUrl().toLocalFile() + name), written(WriteFile(path, bytes)) {}
+        : path(programFolderUrl().toLocalFile() + name), written(writeFile(path, bytes)) {}
     ~FileBesideProgram() { QFile::remove(path); }
     QString path;
     bool written;
@@ -35,7 +35,7 @@ struct FileBesideProgram {
 
 }  // namespace
 
-class TestEmbeddedWB : public QObject {
+class TestHtmlView : public QObject {
     Q_OBJECT
   private slots:
     void runScriptBeforeAnyPageDoesNothing();
@@ -51,98 +51,98 @@ class TestEmbeddedWB : public QObject {
     void crashesEndTheReloadsButKillsNever();
 };
 
-void TestEmbeddedWB::runScriptBeforeAnyPageDoesNothing() {
-    TEmbeddedWB view;
-    view.RunScript("window.early = 1;", "javascript");
-    QVERIFY(LoadAndWait(view, {"<html><body>first</body></html>"}));
-    QCOMPARE(Eval(view, QStringLiteral("typeof window.early")).toString(),
+void TestHtmlView::runScriptBeforeAnyPageDoesNothing() {
+    HtmlView view;
+    view.runScript("window.early = 1;", "javascript");
+    QVERIFY(loadAndWait(view, {"<html><body>first</body></html>"}));
+    QCOMPARE(eval(view, QStringLiteral("typeof window.early")).toString(),
              QStringLiteral("undefined"));
-    QCOMPARE(BodyText(view), QStringLiteral("first\n"));
+    QCOMPARE(bodyText(view), QStringLiteral("first\n"));
 }
 
-void TestEmbeddedWB::documentCompleteOncePerCompletedLoad() {
+void TestHtmlView::documentCompleteOncePerCompletedLoad() {
     QTemporaryDir folder;
     const QString file = folder.filePath(QStringLiteral("page.html"));
-    QVERIFY(WriteFile(file, "<html><body>from a file</body></html>"));
+    QVERIFY(writeFile(file, "<html><body>from a file</body></html>"));
 
-    TEmbeddedWB view;
-    QSignalSpy complete(&view, &TEmbeddedWB::OnDocumentComplete);
+    HtmlView view;
+    QSignalSpy complete(&view, &HtmlView::documentComplete);
 
     // The first load into a fresh view completes like any other, later than the call.
-    QCOMPARE(view.LoadHtmlLines({"<html><body>one</body></html>"}), 0);
+    QCOMPARE(view.loadHtmlLines({"<html><body>one</body></html>"}), 0);
     QCOMPARE(complete.count(), 0);
     QVERIFY(complete.wait(kWaitMs));
     QCOMPARE(complete.count(), 1);
-    QCOMPARE(complete.at(0).at(0).value<TEmbeddedWB*>(), &view);
-    QCOMPARE(complete.at(0).at(1).toUrl(), ProgramFolderUrl());
+    QCOMPARE(complete.at(0).at(0).value<HtmlView*>(), &view);
+    QCOMPARE(complete.at(0).at(1).toUrl(), programFolderUrl());
 
     complete.clear();
-    view.Navigate(file);
+    view.navigate(file);
     QCOMPARE(complete.count(), 0);
     QVERIFY(complete.wait(kWaitMs));
     QCOMPARE(complete.at(0).at(1).toUrl(), QUrl::fromLocalFile(file));
-    QCOMPARE(BodyText(view), QStringLiteral("from a file"));
+    QCOMPARE(bodyText(view), QStringLiteral("from a file"));
 
     // A load that a newer one replaces raises nothing; had it raised, the count below would
     // hold it, since it would come before the completion of the load after it.
     complete.clear();
-    view.LoadHtmlLines({"<html><body>replaced</body></html>"});
-    view.LoadHtmlLines({"<html><body>two</body></html>"});
+    view.loadHtmlLines({"<html><body>replaced</body></html>"});
+    view.loadHtmlLines({"<html><body>two</body></html>"});
     QVERIFY(complete.wait(kWaitMs));
-    QCOMPARE(BodyText(view), QStringLiteral("two\n"));
-    view.Navigate(file);
-    view.LoadHtmlLines({"<html><body>three</body></html>"});
+    QCOMPARE(bodyText(view), QStringLiteral("two\n"));
+    view.navigate(file);
+    view.loadHtmlLines({"<html><body>three</body></html>"});
     QVERIFY(QTest::qWaitFor([&] { return complete.count() >= 2; }, kWaitMs));
-    view.LoadHtmlLines({"<html><body>four</body></html>"});
+    view.loadHtmlLines({"<html><body>four</body></html>"});
     QVERIFY(QTest::qWaitFor([&] { return complete.count() >= 3; }, kWaitMs));
-    QCOMPARE(BodyText(view), QStringLiteral("four\n"));
+    QCOMPARE(bodyText(view), QStringLiteral("four\n"));
     QCOMPARE(complete.count(), 3);
 
     // A load that fails still completes once, with the engine's error page in the view.
     complete.clear();
-    view.Navigate(folder.filePath(QStringLiteral("missing.html")));
+    view.navigate(folder.filePath(QStringLiteral("missing.html")));
     QVERIFY(complete.wait(kWaitMs));
-    view.LoadHtmlLines({"<html><body>five</body></html>"});
+    view.loadHtmlLines({"<html><body>five</body></html>"});
     QVERIFY(QTest::qWaitFor([&] { return complete.count() >= 2; }, kWaitMs));
     QCOMPARE(complete.count(), 2);
-    QCOMPARE(BodyText(view), QStringLiteral("five\n"));
+    QCOMPARE(bodyText(view), QStringLiteral("five\n"));
 }
 
-void TestEmbeddedWB::pageTextIsWindows1252Lines() {
-    TEmbeddedWB view;
-    QVERIFY(LoadAndWait(view, {"<html><body><p id=\"a\">100 \xB5g</p>", "<p id=\"b\">\x80 5</p>",
+void TestHtmlView::pageTextIsWindows1252Lines() {
+    HtmlView view;
+    QVERIFY(loadAndWait(view, {"<html><body><p id=\"a\">100 \xB5g</p>", "<p id=\"b\">\x80 5</p>",
                                "<pre id=\"c\">one", "two</pre></body></html>"}));
-    QCOMPARE(Eval(view, QStringLiteral("document.getElementById('a').textContent")).toString(),
+    QCOMPARE(eval(view, QStringLiteral("document.getElementById('a').textContent")).toString(),
              QString::fromUtf8("100 µg"));
-    QCOMPARE(Eval(view, QStringLiteral("document.getElementById('b').textContent")).toString(),
+    QCOMPARE(eval(view, QStringLiteral("document.getElementById('b').textContent")).toString(),
              QString::fromUtf8("€ 5"));
     // Lines end in CR LF, which the page reads as line breaks.
-    QCOMPARE(Eval(view, QStringLiteral("document.getElementById('c').textContent")).toString(),
+    QCOMPARE(eval(view, QStringLiteral("document.getElementById('c').textContent")).toString(),
              QStringLiteral("one\ntwo"));
 
     // An empty list is an empty page.
-    QVERIFY(LoadAndWait(view, {}));
-    QCOMPARE(Eval(view, QStringLiteral("document.documentElement.outerHTML")).toString(),
+    QVERIFY(loadAndWait(view, {}));
+    QCOMPARE(eval(view, QStringLiteral("document.documentElement.outerHTML")).toString(),
              QStringLiteral("<html><head></head><body></body></html>"));
 }
 
-void TestEmbeddedWB::scriptsShareGlobalsAndDropErrors() {
-    TEmbeddedWB view;
-    QSignalSpy console(&view, &TEmbeddedWB::ConsoleMessage);
-    QVERIFY(LoadAndWait(view, {"<html><body><p id=\"p\">page</p></body></html>"}));
+void TestHtmlView::scriptsShareGlobalsAndDropErrors() {
+    HtmlView view;
+    QSignalSpy console(&view, &HtmlView::consoleMessage);
+    QVERIFY(loadAndWait(view, {"<html><body><p id=\"p\">page</p></body></html>"}));
 
-    view.RunScript("var shared = 20;", "javascript");
-    view.RunScript("document.getElementById('p').textContent = 'changed'; this is (not",
+    view.runScript("var shared = 20;", "javascript");
+    view.runScript("document.getElementById('p').textContent = 'changed'; this is (not",
                    "javascript");
-    view.RunScript("throw new Error('thrown');", "javascript");
-    view.RunScript("var result = shared + 1;", "JavaScript");
-    view.RunScript("window.text = 'a \xB5 \x80';", "javascript");
-    view.RunScript("window.vb = 1;", "vbscript");  // no such language here: not run
-    QCOMPARE(Eval(view, QStringLiteral("result")).toInt(), 21);
-    QCOMPARE(Eval(view, QStringLiteral("text")).toString(), QString::fromUtf8("a µ €"));
-    QCOMPARE(Eval(view, QStringLiteral("typeof vb")).toString(), QStringLiteral("undefined"));
+    view.runScript("throw new Error('thrown');", "javascript");
+    view.runScript("var result = shared + 1;", "JavaScript");
+    view.runScript("window.text = 'a \xB5 \x80';", "javascript");
+    view.runScript("window.vb = 1;", "vbscript");  // no such language here: not run
+    QCOMPARE(eval(view, QStringLiteral("result")).toInt(), 21);
+    QCOMPARE(eval(view, QStringLiteral("text")).toString(), QString::fromUtf8("a µ €"));
+    QCOMPARE(eval(view, QStringLiteral("typeof vb")).toString(), QStringLiteral("undefined"));
     // The script with a syntax error changed nothing, not even before the error.
-    QCOMPARE(BodyText(view), QStringLiteral("page\n"));
+    QCOMPARE(bodyText(view), QStringLiteral("page\n"));
     // Its errors reached the console, which the view keeps to itself but lets one watch.
     QVERIFY(QTest::qWaitFor([&] { return console.count() >= 2; }, kWaitMs));
     QStringList messages;
@@ -153,32 +153,32 @@ void TestEmbeddedWB::scriptsShareGlobalsAndDropErrors() {
     QVERIFY2(messages.join('|').contains(QStringLiteral("thrown")), qPrintable(messages.join('|')));
 }
 
-void TestEmbeddedWB::pageCodeListIsShownByItsForm() {
-    TEmbeddedWB view;
-    QSignalSpy complete(&view, &TEmbeddedWB::OnDocumentComplete);
+void TestHtmlView::pageCodeListIsShownByItsForm() {
+    HtmlView view;
+    QSignalSpy complete(&view, &HtmlView::documentComplete);
 
     // One line of page text (like the placeholder page) is loaded as text.
-    view.HTMLCode().Add("<html><body>placeholder</body></html>");
+    view.htmlCode().add("<html><body>placeholder</body></html>");
     QVERIFY(complete.wait(kWaitMs));
-    QCOMPARE(BodyText(view), QStringLiteral("placeholder\n"));
+    QCOMPARE(bodyText(view), QStringLiteral("placeholder\n"));
 
     // One line that is an address is navigated to.
     complete.clear();
-    view.HTMLCode().SetText({"about:blank"});
+    view.htmlCode().setText({"about:blank"});
     QVERIFY(complete.wait(kWaitMs));
     QCOMPARE(complete.at(0).at(1).toUrl(), QUrl(QStringLiteral("about:blank")));
 
     // Two lines are page text, even when the first looks like an address.
     complete.clear();
-    view.HTMLCode().SetText({"http://127.0.0.1:9/", "<b>second</b>"});
+    view.htmlCode().setText({"http://127.0.0.1:9/", "<b>second</b>"});
     QVERIFY(complete.wait(kWaitMs));
-    QCOMPARE(complete.at(0).at(1).toUrl(), ProgramFolderUrl());
-    QCOMPARE(BodyText(view), QStringLiteral("http://127.0.0.1:9/\nsecond\n"));
+    QCOMPARE(complete.at(0).at(1).toUrl(), programFolderUrl());
+    QCOMPARE(bodyText(view), QStringLiteral("http://127.0.0.1:9/\nsecond\n"));
 
     // A blank line does nothing.
     complete.clear();
-    view.HTMLCode().SetText({"   "});
-    QCOMPARE(BodyText(view), QStringLiteral("http://127.0.0.1:9/\nsecond\n"));
+    view.htmlCode().setText({"   "});
+    QCOMPARE(bodyText(view), QStringLiteral("http://127.0.0.1:9/\nsecond\n"));
     QCOMPARE(complete.count(), 0);
 
     // A line that names a folder shows the folder.
@@ -186,15 +186,15 @@ void TestEmbeddedWB::pageCodeListIsShownByItsForm() {
     QVERIFY(folder.isValid());
     const QString name = QDir::current().relativeFilePath(folder.path());
     QVERIFY(name.startsWith(QLatin1String("file")));
-    view.HTMLCode().SetText({name.toStdString()});
+    view.htmlCode().setText({name.toStdString()});
     QVERIFY(complete.wait(kWaitMs));
     QCOMPARE(complete.at(0).at(1).toUrl().toLocalFile(), folder.path() + QLatin1Char('/'));
 }
 
-void TestEmbeddedWB::styleSheetsAndImagesByPathAndByName() {
+void TestHtmlView::styleSheetsAndImagesByPathAndByName() {
     QTemporaryDir folder;
     const QString css = folder.filePath(QStringLiteral("basic.css"));
-    QVERIFY(WriteFile(css, "body { color: rgb(1, 2, 3); }"));
+    QVERIFY(writeFile(css, "body { color: rgb(1, 2, 3); }"));
     const QString picture = folder.filePath(QStringLiteral("dot.png"));
     QImage image(7, 5, QImage::Format_RGB32);
     image.fill(Qt::red);
@@ -203,28 +203,28 @@ void TestEmbeddedWB::styleSheetsAndImagesByPathAndByName() {
                                    "p { background-color: rgb(4, 5, 6); }");
     QVERIFY(beside.written);
 
-    TEmbeddedWB view;
-    QVERIFY(LoadAndWait(
+    HtmlView view;
+    QVERIFY(loadAndWait(
         view,
         {"<html><head><link rel=\"stylesheet\" href=\"" + css.toStdString() + "\">",
          "<link rel=\"stylesheet\" href=\"tst-htmlview-beside.css\"></head>",
          "<body><p>text</p><img id=\"i\" src=\"" + picture.toStdString() + "\"></body></html>"}));
-    QCOMPARE(Eval(view, QStringLiteral("getComputedStyle(document.body).color")).toString(),
+    QCOMPARE(eval(view, QStringLiteral("getComputedStyle(document.body).color")).toString(),
              QStringLiteral("rgb(1, 2, 3)"));
     QCOMPARE(
-        Eval(view, QStringLiteral("getComputedStyle(document.querySelector('p')).backgroundColor"))
+        eval(view, QStringLiteral("getComputedStyle(document.querySelector('p')).backgroundColor"))
             .toString(),
         QStringLiteral("rgb(4, 5, 6)"));
     QTRY_COMPARE_WITH_TIMEOUT(
-        Eval(view, QStringLiteral("document.getElementById('i').naturalWidth")).toInt(), 7,
+        eval(view, QStringLiteral("document.getElementById('i').naturalWidth")).toInt(), 7,
         kWaitMs);
-    QCOMPARE(Eval(view, QStringLiteral("location.href")).toString(), ProgramFolderUrl().toString());
+    QCOMPARE(eval(view, QStringLiteral("location.href")).toString(), programFolderUrl().toString());
 }
 
-void TestEmbeddedWB::largePageIsShownLikeAnyOther() {
+void TestHtmlView::largePageIsShownLikeAnyOther() {
     QTemporaryDir folder;
     const QString css = folder.filePath(QStringLiteral("basic.css"));
-    QVERIFY(WriteFile(css, "body { color: rgb(1, 2, 3); }"));
+    QVERIFY(writeFile(css, "body { color: rgb(1, 2, 3); }"));
     const FileBesideProgram beside(QStringLiteral("tst-htmlview-beside-large.css"),
                                    "p { background-color: rgb(4, 5, 6); }");
     QVERIFY(beside.written);
@@ -241,58 +241,58 @@ void TestEmbeddedWB::largePageIsShownLikeAnyOther() {
     }
     lines.push_back("<div id=\"end\">last \x80</div></body></html>");
 
-    TEmbeddedWB view;
-    QSignalSpy complete(&view, &TEmbeddedWB::OnDocumentComplete);
-    QCOMPARE(view.LoadHtmlLines(lines), 0);
+    HtmlView view;
+    QSignalSpy complete(&view, &HtmlView::documentComplete);
+    QCOMPARE(view.loadHtmlLines(lines), 0);
     QCOMPARE(complete.count(), 0);
     QVERIFY(complete.wait(kWaitMs));
     const QUrl shown = complete.at(0).at(1).toUrl();
     QVERIFY(shown.isLocalFile());
-    QCOMPARE(Eval(view, QStringLiteral("document.querySelectorAll('p').length")).toInt(), rows);
-    QCOMPARE(Eval(view, QStringLiteral("document.getElementById('end').textContent")).toString(),
+    QCOMPARE(eval(view, QStringLiteral("document.querySelectorAll('p').length")).toInt(), rows);
+    QCOMPARE(eval(view, QStringLiteral("document.getElementById('end').textContent")).toString(),
              QString::fromUtf8("last €"));
-    QCOMPARE(Eval(view, QStringLiteral("document.querySelector('p').textContent")).toString(),
+    QCOMPARE(eval(view, QStringLiteral("document.querySelector('p').textContent")).toString(),
              QString::fromUtf8("Row 1: 100 µg of something, and a line long enough to count."));
-    QCOMPARE(Eval(view, QStringLiteral("getComputedStyle(document.body).color")).toString(),
+    QCOMPARE(eval(view, QStringLiteral("getComputedStyle(document.body).color")).toString(),
              QStringLiteral("rgb(1, 2, 3)"));
     QCOMPARE(
-        Eval(view, QStringLiteral("getComputedStyle(document.querySelector('p')).backgroundColor"))
+        eval(view, QStringLiteral("getComputedStyle(document.querySelector('p')).backgroundColor"))
             .toString(),
         QStringLiteral("rgb(4, 5, 6)"));
 
     // The next page replaces it, and its file goes.
     QVERIFY(QFile::exists(shown.toLocalFile()));
-    QVERIFY(LoadAndWait(view, {"<html><body>small</body></html>"}));
+    QVERIFY(loadAndWait(view, {"<html><body>small</body></html>"}));
     QVERIFY(!QFile::exists(shown.toLocalFile()));
 }
 
-void TestEmbeddedWB::largePageThatCannotBeWrittenKeepsThePage() {
+void TestHtmlView::largePageThatCannotBeWrittenKeepsThePage() {
     // No view lives here before this one, so its profile has no folder for large pages yet;
     // it cannot make one where nobody can make folders, not even root.
     const QByteArray tmp = qgetenv("TMPDIR");
     qputenv("TMPDIR", "/proc");
-    TEmbeddedWB view;
-    QVERIFY(LoadAndWait(view, {"<html><body>kept</body></html>"}));
-    QSignalSpy complete(&view, &TEmbeddedWB::OnDocumentComplete);
+    HtmlView view;
+    QVERIFY(loadAndWait(view, {"<html><body>kept</body></html>"}));
+    QSignalSpy complete(&view, &HtmlView::documentComplete);
     const std::vector<std::string> large(30000, std::string(100, 'x'));
-    const int result = view.LoadHtmlLines(large);
+    const int result = view.loadHtmlLines(large);
     if (tmp.isNull())
         qunsetenv("TMPDIR");
     else
         qputenv("TMPDIR", tmp);
     QCOMPARE(result, 1);
-    QCOMPARE(BodyText(view), QStringLiteral("kept\n"));
+    QCOMPARE(bodyText(view), QStringLiteral("kept\n"));
     QCOMPARE(complete.count(), 0);
 }
 
-void TestEmbeddedWB::pagesNeverReachTheNetwork() {
-    TEmbeddedWB view;
-    QSignalSpy blocked(&view.RequestFilter(), &TRequestFilter::RequestBlocked);
-    QSignalSpy complete(&view, &TEmbeddedWB::OnDocumentComplete);
+void TestHtmlView::pagesNeverReachTheNetwork() {
+    HtmlView view;
+    QSignalSpy blocked(&view.requestFilter(), &RequestFilter::requestBlocked);
+    QSignalSpy complete(&view, &HtmlView::documentComplete);
 
     // An address on the web is not loaded; the load completes with the engine's error page.
     const QUrl address(QStringLiteral("https://127.0.0.1:9/"));
-    view.Navigate(address.toString());
+    view.navigate(address.toString());
     QVERIFY(complete.wait(kWaitMs));
     QCOMPARE(complete.at(0).at(1).toUrl(), address);
     QCOMPARE(blocked.count(), 1);
@@ -301,40 +301,40 @@ void TestEmbeddedWB::pagesNeverReachTheNetwork() {
     // Nor is a picture on the web; one carried in the page is.
     complete.clear();
     const QUrl picture(QStringLiteral("http://127.0.0.1:9/picture.png"));
-    QVERIFY(LoadAndWait(
+    QVERIFY(loadAndWait(
         view, {"<html><body><img id=\"web\" src=\"" + picture.toString().toStdString() + "\">",
                "<img id=\"data\" src=\"data:image/gif;base64,"
                "R0lGODlhAQABAAAAACH5BAEKAAEALAAAAAABAAEAAAICTAEAOw==\"></body></html>"}));
     QTRY_COMPARE_WITH_TIMEOUT(
-        Eval(view, QStringLiteral("document.getElementById('data').naturalWidth")).toInt(), 1,
+        eval(view, QStringLiteral("document.getElementById('data').naturalWidth")).toInt(), 1,
         kWaitMs);
-    QCOMPARE(Eval(view, QStringLiteral("document.getElementById('web').naturalWidth")).toInt(), 0);
-    QVERIFY(!view.RequestFilter().BlockedUrls().contains(ProgramFolderUrl()));
+    QCOMPARE(eval(view, QStringLiteral("document.getElementById('web').naturalWidth")).toInt(), 0);
+    QVERIFY(!view.requestFilter().blockedUrls().contains(programFolderUrl()));
 
-    QVERIFY_EXCEPTION_THROWN(view.Navigate(QString()), std::invalid_argument);
+    QVERIFY_EXCEPTION_THROWN(view.navigate(QString()), std::invalid_argument);
 }
 
-void TestEmbeddedWB::deadEngineProcessShowsThePageAgain() {
-    TEmbeddedWB view;
+void TestHtmlView::deadEngineProcessShowsThePageAgain() {
+    HtmlView view;
     view.resize(300, 200);
     view.show();
-    QVERIFY(LoadAndWait(view, {"<html><body>survivor</body></html>"}));
-    view.RunScript("window.mark = 1;", "javascript");
-    QCOMPARE(Eval(view, QStringLiteral("window.mark")).toInt(), 1);
+    QVERIFY(loadAndWait(view, {"<html><body>survivor</body></html>"}));
+    view.runScript("window.mark = 1;", "javascript");
+    QCOMPARE(eval(view, QStringLiteral("window.mark")).toInt(), 1);
 
-    QSignalSpy complete(&view, &TEmbeddedWB::OnDocumentComplete);
+    QSignalSpy complete(&view, &HtmlView::documentComplete);
     const qint64 pid = view.page()->renderProcessPid();
     QVERIFY(pid > 0);
     QCOMPARE(::kill(static_cast<pid_t>(pid), SIGKILL), 0);
     QVERIFY(complete.wait(kWaitMs));
     QCOMPARE(complete.count(), 1);
     QVERIFY(view.page()->renderProcessPid() != pid);
-    QCOMPARE(BodyText(view), QStringLiteral("survivor\n"));
-    QCOMPARE(Eval(view, QStringLiteral("typeof window.mark")).toString(),
+    QCOMPARE(bodyText(view), QStringLiteral("survivor\n"));
+    QCOMPARE(eval(view, QStringLiteral("typeof window.mark")).toString(),
              QStringLiteral("undefined"));
 
     // The engine's new render widget reports presses as the old one did.
-    QSignalSpy clicks(&view, &TEmbeddedWB::OnClick);
+    QSignalSpy clicks(&view, &HtmlView::mousePressed);
     QTRY_VERIFY_WITH_TIMEOUT(view.focusProxy() != nullptr, kWaitMs);
     QTest::mousePress(view.focusProxy(), Qt::LeftButton, {}, QPoint(20, 20));
     QVERIFY(clicks.wait(kWaitMs));
@@ -342,12 +342,12 @@ void TestEmbeddedWB::deadEngineProcessShowsThePageAgain() {
 
 // A page that keeps crashing its process is shown again three times, then left; a kill from
 // outside is always followed by the page, however often it comes.
-void TestEmbeddedWB::crashesEndTheReloadsButKillsNever() {
-    TEmbeddedWB view;
+void TestHtmlView::crashesEndTheReloadsButKillsNever() {
+    HtmlView view;
     view.resize(300, 200);
     view.show();
-    QVERIFY(LoadAndWait(view, {"<html><body>again</body></html>"}));
-    QSignalSpy complete(&view, &TEmbeddedWB::OnDocumentComplete);
+    QVERIFY(loadAndWait(view, {"<html><body>again</body></html>"}));
+    QSignalSpy complete(&view, &HtmlView::documentComplete);
     const auto end = [&](int signal) {
         complete.clear();
         const qint64 pid = view.page()->renderProcessPid();
@@ -362,17 +362,17 @@ void TestEmbeddedWB::crashesEndTheReloadsButKillsNever() {
     for (int crash = 0; crash < 3; ++crash) {
         QVERIFY(end(SIGSEGV));
         QVERIFY(complete.wait(kWaitMs));
-        QCOMPARE(BodyText(view), QStringLiteral("again\n"));
+        QCOMPARE(bodyText(view), QStringLiteral("again\n"));
     }
     QVERIFY(end(SIGSEGV));
     QVERIFY(!complete.wait(2000));
 
     // The owner's next page starts afresh.
-    QVERIFY(LoadAndWait(view, {"<html><body>next</body></html>"}));
+    QVERIFY(loadAndWait(view, {"<html><body>next</body></html>"}));
     QVERIFY(end(SIGSEGV));
     QVERIFY(complete.wait(kWaitMs));
-    QCOMPARE(BodyText(view), QStringLiteral("next\n"));
+    QCOMPARE(bodyText(view), QStringLiteral("next\n"));
 }
 
-HTMLVIEW_TEST_MAIN(TestEmbeddedWB)
+HTMLVIEW_TEST_MAIN(TestHtmlView)
 #include "tst_embedded_wb.moc"

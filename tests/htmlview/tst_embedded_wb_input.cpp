@@ -11,7 +11,7 @@
 
 namespace {
 
-using O = TUserInterfaceOption;
+using O = UserInterfaceOption;
 
 const std::vector<std::string> kTallPage{
     "<html><body style=\"margin:0\">",
@@ -23,8 +23,8 @@ struct TwoViews {
     TwoViews() {
         auto* layout = new QHBoxLayout(&window);
         layout->setContentsMargins(0, 0, 0, 0);
-        left = new TEmbeddedWB(&window);
-        right = new TEmbeddedWB(&window);
+        left = new HtmlView(&window);
+        right = new HtmlView(&window);
         layout->addWidget(left);
         layout->addWidget(right);
         window.resize(600, 300);
@@ -32,11 +32,11 @@ struct TwoViews {
         window.activateWindow();
     }
     QWidget window;
-    TEmbeddedWB* left;
-    TEmbeddedWB* right;
+    HtmlView* left;
+    HtmlView* right;
 };
 
-bool GiveFocus(TEmbeddedWB& view) {
+bool giveFocus(HtmlView& view) {
     view.setFocus(Qt::OtherFocusReason);
     return QTest::qWaitFor([&] { return view.hasFocus(); }, kWaitMs);
 }
@@ -52,7 +52,7 @@ class BrowserStandIn : public QObject {
     void open(const QUrl& url) { opened << url; }
 };
 
-class TestEmbeddedWBInput : public QObject {
+class TestHtmlViewInput : public QObject {
     Q_OBJECT
   private slots:
     void pressesRaiseOnClickAndTakeFocus();
@@ -62,19 +62,19 @@ class TestEmbeddedWBInput : public QObject {
     void clickedLinksOpenInTheUsersBrowser();
 };
 
-void TestEmbeddedWBInput::pressesRaiseOnClickAndTakeFocus() {
+void TestHtmlViewInput::pressesRaiseOnClickAndTakeFocus() {
     TwoViews views;
     QVERIFY(QTest::qWaitForWindowActive(&views.window));
-    QVERIFY(LoadAndWait(*views.left, {"<html><body>left</body></html>"}));
-    QVERIFY(LoadAndWait(*views.right, {"<html><body>right</body></html>"}));
-    QVERIFY(GiveFocus(*views.left));
+    QVERIFY(loadAndWait(*views.left, {"<html><body>left</body></html>"}));
+    QVERIFY(loadAndWait(*views.right, {"<html><body>right</body></html>"}));
+    QVERIFY(giveFocus(*views.left));
 
-    QSignalSpy clicks(views.right, &TEmbeddedWB::OnClick);
+    QSignalSpy clicks(views.right, &HtmlView::mousePressed);
     QWidget* page = views.right->focusProxy();
     QVERIFY(page);
     QTest::mousePress(page, Qt::LeftButton, Qt::ShiftModifier, QPoint(30, 40));
     QVERIFY(clicks.wait(kWaitMs));
-    QCOMPARE(clicks.at(0).at(0).value<TEmbeddedWB*>(), views.right);
+    QCOMPARE(clicks.at(0).at(0).value<HtmlView*>(), views.right);
     QCOMPARE(clicks.at(0).at(1).value<Qt::MouseButton>(), Qt::LeftButton);
     QCOMPARE(clicks.at(0).at(2).value<Qt::KeyboardModifiers>(),
              Qt::KeyboardModifiers(Qt::ShiftModifier));
@@ -100,12 +100,12 @@ void TestEmbeddedWBInput::pressesRaiseOnClickAndTakeFocus() {
     QCOMPARE(clicks.at(2).at(1).value<Qt::MouseButton>(), Qt::LeftButton);
 }
 
-void TestEmbeddedWBInput::wheelScrollsThePageUnderTheCursor() {
+void TestHtmlViewInput::wheelScrollsThePageUnderTheCursor() {
     TwoViews views;
     QVERIFY(QTest::qWaitForWindowActive(&views.window));
-    QVERIFY(LoadAndWait(*views.left, kTallPage));
-    QVERIFY(LoadAndWait(*views.right, kTallPage));
-    QVERIFY(GiveFocus(*views.left));
+    QVERIFY(loadAndWait(*views.left, kTallPage));
+    QVERIFY(loadAndWait(*views.right, kTallPage));
+    QVERIFY(giveFocus(*views.left));
 
     // A turn of the wheel with no move of the mouse before it: the page under the cursor takes
     // the focus, and turning on scrolls it (the first turn may go while the focus moves).
@@ -126,10 +126,10 @@ void TestEmbeddedWBInput::wheelScrollsThePageUnderTheCursor() {
             // not yet ready for it scrolls nothing.
             turn();
             QTest::qWait(700);
-            return Eval(*views.right, QStringLiteral("window.scrollY")).toInt() > 0;
+            return eval(*views.right, QStringLiteral("window.scrollY")).toInt() > 0;
         },
         kWaitMs));
-    QCOMPARE(Eval(*views.left, QStringLiteral("window.scrollY")).toInt(), 0);
+    QCOMPARE(eval(*views.left, QStringLiteral("window.scrollY")).toInt(), 0);
 
     // With no focus anywhere in the program the wheel leaves the focus alone.
     views.right->clearFocus();
@@ -138,92 +138,92 @@ void TestEmbeddedWBInput::wheelScrollsThePageUnderTheCursor() {
     QVERIFY(!views.right->hasFocus());
 }
 
-void TestEmbeddedWBInput::ctrlShortcutsOfTheListAreSwallowed() {
-    TEmbeddedWB view;
+void TestHtmlViewInput::ctrlShortcutsOfTheListAreSwallowed() {
+    HtmlView view;
     view.resize(300, 200);
     view.show();
     QVERIFY(QTest::qWaitForWindowActive(&view));
-    QCOMPARE(view.DisableCtrlShortcuts(), QStringLiteral("N"));
-    QVERIFY(LoadAndWait(view, {"<html><body><script>window.keys = [];",
+    QCOMPARE(view.disableCtrlShortcuts(), QStringLiteral("N"));
+    QVERIFY(loadAndWait(view, {"<html><body><script>window.keys = [];",
                                "document.addEventListener('keydown', function (e) {",
                                " if (e.key.length === 1) keys.push((e.ctrlKey ? 'C' : '') +",
                                "  (e.shiftKey ? 'S' : '') + e.key.toUpperCase()); });",
                                "</script></body></html>"}));
-    QVERIFY(GiveFocus(view));
+    QVERIFY(giveFocus(view));
     QWidget* page = view.focusProxy();
     QTest::keyClick(page, Qt::Key_N, Qt::ControlModifier);
     QTest::keyClick(page, Qt::Key_M, Qt::ControlModifier);
     QTest::keyClick(page, Qt::Key_N, Qt::ControlModifier | Qt::ShiftModifier);
     QTest::keyClick(page, Qt::Key_N, Qt::ControlModifier | Qt::AltModifier);
     QTest::keyClick(page, Qt::Key_X);
-    QTRY_COMPARE_WITH_TIMEOUT(Eval(view, QStringLiteral("keys.join(',')")).toString(),
+    QTRY_COMPARE_WITH_TIMEOUT(eval(view, QStringLiteral("keys.join(',')")).toString(),
                               QStringLiteral("CM,CSN,X"), kWaitMs);
 
     // With no letters listed Ctrl+N reaches the page.
-    view.SetDisableCtrlShortcuts(QString());
+    view.setDisableCtrlShortcuts(QString());
     QTest::keyClick(page, Qt::Key_N, Qt::ControlModifier);
-    QTRY_COMPARE_WITH_TIMEOUT(Eval(view, QStringLiteral("keys.join(',')")).toString(),
+    QTRY_COMPARE_WITH_TIMEOUT(eval(view, QStringLiteral("keys.join(',')")).toString(),
                               QStringLiteral("CM,CSN,X,CN"), kWaitMs);
 }
 
-void TestEmbeddedWBInput::textSelectionAndScrollBarsFollowTheOptions() {
-    const TUserInterfaceOptions aboutView{O::DisableTextSelect, O::DisableHelpMenu,
-                                          O::DontUse3DBorders, O::DontUseScrollBars,
-                                          O::EnableThemes};
+void TestHtmlViewInput::textSelectionAndScrollBarsFollowTheOptions() {
+    const UserInterfaceOptions aboutView{O::DisableTextSelect, O::DisableHelpMenu,
+                                         O::DontUse3DBorders, O::DontUseScrollBars,
+                                         O::EnableThemes};
     TwoViews views;
-    views.right->SetUserInterfaceOptions(aboutView);
-    QCOMPARE(views.right->HostUIFlags(), 0x4000Fu);
-    QCOMPARE(views.left->HostUIFlags(), 0x44000u);
-    QVERIFY(LoadAndWait(*views.left, kTallPage));
-    QVERIFY(LoadAndWait(*views.right, kTallPage));
+    views.right->setUserInterfaceOptions(aboutView);
+    QCOMPARE(views.right->hostUiFlags(), 0x4000Fu);
+    QCOMPARE(views.left->hostUiFlags(), 0x44000u);
+    QVERIFY(loadAndWait(*views.left, kTallPage));
+    QVERIFY(loadAndWait(*views.right, kTallPage));
 
     const QString select = QStringLiteral(
         "getSelection().selectAllChildren(document.body); getSelection().toString()");
-    QCOMPARE(Eval(*views.left, select).toString(), QStringLiteral("tall"));
-    QCOMPARE(Eval(*views.right, select).toString(), QString());
+    QCOMPARE(eval(*views.left, select).toString(), QStringLiteral("tall"));
+    QCOMPARE(eval(*views.right, select).toString(), QString());
     QCOMPARE(
-        Eval(*views.right, QStringLiteral("getComputedStyle(document.body).userSelect")).toString(),
+        eval(*views.right, QStringLiteral("getComputedStyle(document.body).userSelect")).toString(),
         QStringLiteral("none"));
 
     const QString scrollBarWidth =
         QStringLiteral("window.innerWidth - document.documentElement.clientWidth");
-    QVERIFY(Eval(*views.left, scrollBarWidth).toInt() > 0);
-    QCOMPARE(Eval(*views.right, scrollBarWidth).toInt(), 0);
+    QVERIFY(eval(*views.left, scrollBarWidth).toInt() > 0);
+    QCOMPARE(eval(*views.right, scrollBarWidth).toInt(), 0);
 
     // Taking the option away lets the next page be selected again.
-    views.right->SetUserInterfaceOptions(kDefaultUserInterfaceOptions);
-    QVERIFY(LoadAndWait(*views.right, kTallPage));
-    QCOMPARE(Eval(*views.right, select).toString(), QStringLiteral("tall"));
+    views.right->setUserInterfaceOptions(kDefaultUserInterfaceOptions);
+    QVERIFY(loadAndWait(*views.right, kTallPage));
+    QCOMPARE(eval(*views.right, select).toString(), QStringLiteral("tall"));
 }
 
-void TestEmbeddedWBInput::clickedLinksOpenInTheUsersBrowser() {
+void TestHtmlViewInput::clickedLinksOpenInTheUsersBrowser() {
     BrowserStandIn browser;
     QDesktopServices::setUrlHandler(QStringLiteral("https"), &browser, "open");
-    TEmbeddedWB view;
+    HtmlView view;
     view.resize(400, 300);
     view.show();
-    QVERIFY(LoadAndWait(
+    QVERIFY(loadAndWait(
         view, {"<html><body style=\"margin:0\">",
                "<a id=\"out\" href=\"https://127.0.0.1:9/product\" "
                "style=\"display:block;height:50px\">out</a>",
                "<a id=\"in\" href=\"#below\" style=\"display:block;height:50px\">in</a>",
                "<div style=\"height:3000px\"></div><p id=\"below\">below</p>", "</body></html>"}));
-    QSignalSpy complete(&view, &TEmbeddedWB::OnDocumentComplete);
+    QSignalSpy complete(&view, &HtmlView::documentComplete);
     // A page that goes away by itself opens nothing (the engine calls that a clicked link too).
-    view.RunScript("location.href = 'https://127.0.0.1:9/by-itself';", "javascript");
-    QCOMPARE(Eval(view, QStringLiteral("location.href")).toString(), ProgramFolderUrl().toString());
+    view.runScript("location.href = 'https://127.0.0.1:9/by-itself';", "javascript");
+    QCOMPARE(eval(view, QStringLiteral("location.href")).toString(), programFolderUrl().toString());
     QTest::mouseClick(view.focusProxy(), Qt::LeftButton, {}, QPoint(20, 25));
     QTRY_COMPARE_WITH_TIMEOUT(browser.opened.size(), 1, kWaitMs);
     QCOMPARE(browser.opened.at(0), QUrl(QStringLiteral("https://127.0.0.1:9/product")));
-    QCOMPARE(Eval(view, QStringLiteral("location.href")).toString(), ProgramFolderUrl().toString());
+    QCOMPARE(eval(view, QStringLiteral("location.href")).toString(), programFolderUrl().toString());
 
     // A link inside the page stays in the view.
     QTest::mouseClick(view.focusProxy(), Qt::LeftButton, {}, QPoint(20, 75));
-    QTRY_VERIFY_WITH_TIMEOUT(Eval(view, QStringLiteral("window.scrollY")).toInt() > 0, kWaitMs);
+    QTRY_VERIFY_WITH_TIMEOUT(eval(view, QStringLiteral("window.scrollY")).toInt() > 0, kWaitMs);
     QCOMPARE(browser.opened.size(), 1);
     QCOMPARE(complete.count(), 0);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
 }
 
-HTMLVIEW_TEST_MAIN(TestEmbeddedWBInput)
+HTMLVIEW_TEST_MAIN(TestHtmlViewInput)
 #include "tst_embedded_wb_input.moc"

@@ -7,7 +7,7 @@
 #include "view_settings.h"
 #include "win1252.h"
 
-using O = TUserInterfaceOption;
+using O = UserInterfaceOption;
 
 class TestHtmlViewData : public QObject {
     Q_OBJECT
@@ -21,7 +21,7 @@ void TestHtmlViewData::windows1252ToUtf16() {
     std::string all;
     for (int b = 0; b < 256; ++b)
         all += static_cast<char>(b);
-    const QString text = FromWindows1252(all);
+    const QString text = fromWindows1252(all);
     QCOMPARE(text.size(), 256);
     // ASCII and the Latin-1 half are the same code points.
     for (int b : {0x00, 0x0D, 0x0A, 0x41, 0x7F, 0xA0, 0xB5, 0xE9, 0xFF})
@@ -35,49 +35,49 @@ void TestHtmlViewData::windows1252ToUtf16() {
     // The five bytes the code page leaves undefined keep their value.
     for (int b : {0x81, 0x8D, 0x8F, 0x90, 0x9D})
         QCOMPARE(text.at(b).unicode(), char16_t(b));
-    QCOMPARE(FromWindows1252("91.41\xB5g \x80"), QString::fromUtf8("91.41µg €"));
-    QCOMPARE(FromWindows1252(std::string("a\0b", 3)).size(), 3);
-    QVERIFY(FromWindows1252("").isEmpty());
+    QCOMPARE(fromWindows1252("91.41\xB5g \x80"), QString::fromUtf8("91.41µg €"));
+    QCOMPARE(fromWindows1252(std::string("a\0b", 3)).size(), 3);
+    QVERIFY(fromWindows1252("").isEmpty());
 }
 
 void TestHtmlViewData::hostUIFlags() {
-    QCOMPARE(HostUIFlagsOf(kDefaultUserInterfaceOptions), 0x44000u);
-    QCOMPARE(HostUIFlagsOf({O::DisableTextSelect, O::DisableHelpMenu, O::DontUse3DBorders,
+    QCOMPARE(hostUiFlagsOf(kDefaultUserInterfaceOptions), 0x44000u);
+    QCOMPARE(hostUiFlagsOf({O::DisableTextSelect, O::DisableHelpMenu, O::DontUse3DBorders,
                             O::ForceFlatScrollBars, O::EnablesFormsAutoComplete, O::EnableThemes}),
              0x44087u);
-    QCOMPARE(HostUIFlagsOf({O::DisableTextSelect, O::DisableHelpMenu, O::DontUse3DBorders,
+    QCOMPARE(hostUiFlagsOf({O::DisableTextSelect, O::DisableHelpMenu, O::DontUse3DBorders,
                             O::DontUseScrollBars, O::EnableThemes}),
              0x4000Fu);
-    QCOMPARE(HostUIFlagsOf({}), 0u);
+    QCOMPARE(hostUiFlagsOf({}), 0u);
     // Options 0..14 are 2^i, 15..28 are 2^(i+1): 0x8000 stands for none.
-    QCOMPARE(HostUIFlagsOf({O::EnablesFormsAutoComplete}), 0x4000u);
-    QCOMPARE(HostUIFlagsOf({O::ForceSameWindowNavigation}), 0x10000u);
-    QCOMPARE(HostUIFlagsOf({O::ForceUserActivationOnActiveXJava}), 0x20000000u);
-    TUserInterfaceOptions all;
+    QCOMPARE(hostUiFlagsOf({O::EnablesFormsAutoComplete}), 0x4000u);
+    QCOMPARE(hostUiFlagsOf({O::ForceSameWindowNavigation}), 0x10000u);
+    QCOMPARE(hostUiFlagsOf({O::ForceUserActivationOnActiveXJava}), 0x20000000u);
+    UserInterfaceOptions all;
     for (int i = 0; i < kUserInterfaceOptionCount; ++i)
-        all.Include(static_cast<O>(i));
-    QCOMPARE(HostUIFlagsOf(all), 0x3FFF7FFFu);
+        all.include(static_cast<O>(i));
+    QCOMPARE(hostUiFlagsOf(all), 0x3FFF7FFFu);
 
-    TUserInterfaceOptions set{O::DontUseScrollBars};
-    set.Exclude(O::DontUseScrollBars);
-    QVERIFY(set == TUserInterfaceOptions{});
+    UserInterfaceOptions set{O::DontUseScrollBars};
+    set.exclude(O::DontUseScrollBars);
+    QVERIFY(set == UserInterfaceOptions{});
     QCOMPARE(kDefaultDownloadOptions, 0x70u);
-    const TPrintOptions print;
+    const PrintOptions print;
     QVERIFY(!print.Enabled);
     QCOMPARE(print.HTMLHeader, std::vector<std::string>{"<HTML></HTML>"});
-    QVERIFY(print.Orientation == TPrintOrientation::poPortrait);
+    QVERIFY(print.Orientation == PrintOrientation::Portrait);
 }
 
 void TestHtmlViewData::htmlCodeSignalsEveryChange() {
-    THtmlCode code;
-    QSignalSpy changed(&code, &THtmlCode::changed);
-    code.Add("<html>");
-    code.Add("</html>");
-    QCOMPARE(code.Count(), 2);
-    code.SetText({"one"});
+    HtmlCode code;
+    QSignalSpy changed(&code, &HtmlCode::changed);
+    code.add("<html>");
+    code.add("</html>");
+    QCOMPARE(code.count(), 2);
+    code.setText({"one"});
     QCOMPARE(code.Lines(), std::vector<std::string>{"one"});
-    code.Clear();
-    QCOMPARE(code.Count(), 0);
+    code.clear();
+    QCOMPARE(code.count(), 0);
     QCOMPARE(changed.count(), 4);
 }
 

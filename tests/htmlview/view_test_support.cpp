@@ -4,7 +4,7 @@
 #include <QWebEnginePage>
 #include <memory>
 
-QVariant Eval(TEmbeddedWB& view, const QString& expression) {
+QVariant eval(HtmlView& view, const QString& expression) {
     struct Answer {
         bool done = false;
         QVariant value;
@@ -19,7 +19,7 @@ QVariant Eval(TEmbeddedWB& view, const QString& expression) {
     return answer->value;
 }
 
-bool LoadAndWait(TEmbeddedWB& view, const std::vector<std::string>& lines) {
-    QSignalSpy complete(&view, &TEmbeddedWB::OnDocumentComplete);
-    return view.LoadHtmlLines(lines) == 0 && complete.wait(kWaitMs);
+bool loadAndWait(HtmlView& view, const std::vector<std::string>& lines) {
+    QSignalSpy complete(&view, &HtmlView::documentComplete);
+    return view.loadHtmlLines(lines) == 0 && complete.wait(kWaitMs);
 }

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <QVariant>
 
-#include "embedded_wb.h"
+#include "html_view.h"
 #include "web_engine_setup.h"
 
 // Generous: the machine is small and shared, and a wait ends as soon as its signal comes.
@@ -13,15 +13,15 @@ constexpr int kWaitMs = 60000;
 
 // The value of a script expression in the view's page (after every script run before it), or
 // the text "<no answer>" when the page gave none in time.
-QVariant Eval(TEmbeddedWB& view, const QString& expression);
+QVariant eval(HtmlView& view, const QString& expression);
 
 // Loads the lines and waits for the load to complete; false when it did not.
-bool LoadAndWait(TEmbeddedWB& view, const std::vector<std::string>& lines);
+bool loadAndWait(HtmlView& view, const std::vector<std::string>& lines);
 
 // The engine must be set up before the application exists.
 #define HTMLVIEW_TEST_MAIN(TestClass)           \
     int main(int argc, char** argv) {           \
-        PrepareWebEngine();                     \
+        prepareWebEngine();                     \
         QApplication app(argc, argv);           \
         TestClass test;                         \
         return QTest::qExec(&test, argc, argv); \

@@ -9,7 +9,7 @@
 #include <QWebEnginePage>
 #include <cstdio>
 
-#include "embedded_wb.h"
+#include "html_view.h"
 #include "web_engine_setup.h"
 
 namespace {
@@ -42,7 +42,7 @@ const char* const kChartScript =
 }  // namespace
 
 int main(int argc, char** argv) {
-    PrepareWebEngine();
+    prepareWebEngine();
     QApplication app(argc, argv);
     const QString picture =
         argc > 1 ? QString::fromLocal8Bit(argv[1]) : QStringLiteral("htmlview-demo.png");
@@ -60,17 +60,17 @@ int main(int argc, char** argv) {
     QWidget window;
     window.setWindowTitle(QStringLiteral("TEmbeddedWB demo"));
     auto* layout = new QHBoxLayout(&window);
-    auto* wb = new TEmbeddedWB(&window);
-    wb->SetUserInterfaceOptions(
-        {TUserInterfaceOption::DisableTextSelect, TUserInterfaceOption::DisableHelpMenu,
-         TUserInterfaceOption::DontUse3DBorders, TUserInterfaceOption::ForceFlatScrollBars,
-         TUserInterfaceOption::EnablesFormsAutoComplete, TUserInterfaceOption::EnableThemes});
-    layout->addWidget(wb);
+    auto* view = new HtmlView(&window);
+    view->setUserInterfaceOptions(
+        {UserInterfaceOption::DisableTextSelect, UserInterfaceOption::DisableHelpMenu,
+         UserInterfaceOption::DontUse3DBorders, UserInterfaceOption::ForceFlatScrollBars,
+         UserInterfaceOption::EnablesFormsAutoComplete, UserInterfaceOption::EnableThemes});
+    layout->addWidget(view);
     window.resize(640, 480);
     window.show();
 
     const std::string link = "<link rel=\"stylesheet\" href=\"" + css.toStdString() + "\">";
-    wb->LoadHtmlLines({
+    view->loadHtmlLines({
         "<html><head>" + link + "</head><body>",
         "<h1>Fruit of the day</h1>",
         "<table id=\"amounts\"><tr><th>Nutrient</th><th>Amount</th></tr>",
@@ -83,13 +83,13 @@ int main(int argc, char** argv) {
     });
 
     int status = 1;
-    QObject::connect(wb, &TEmbeddedWB::OnDocumentComplete, &app, [&] {
-        wb->RunScript(kChartScript, "javascript");
+    QObject::connect(view, &HtmlView::documentComplete, &app, [&] {
+        view->runScript(kChartScript, "javascript");
         // Wait until the script's paragraph is there, give the compositor a moment, take the
         // picture.
         auto* poll = new QTimer(&app);
         QObject::connect(poll, &QTimer::timeout, &app, [&, poll] {
-            wb->page()->runJavaScript(
+            view->page()->runJavaScript(
                 QStringLiteral("!!document.getElementById('drawn')"), [&, poll](const QVariant& v) {
                     if (!v.toBool() || !poll->isActive())
                         return;

@@ -1,4 +1,4 @@
-#include "data/fruta.h"
+#include "data/fruit.h"
 
 #include "data/fruit_table.h"
 #include "data/numbers.h"
@@ -8,13 +8,13 @@ namespace {
 
 const char* const kStandInAmount = "0.002";
 
-bool IsBlankOrControl(char c) {
+bool isBlankOrControl(char c) {
     return static_cast<unsigned char>(c) <= 32;
 }
 
-bool IsBlank(const std::string& field) {
+bool isBlank(const std::string& field) {
     for (const char c : field) {
-        if (!IsBlankOrControl(c)) {
+        if (!isBlankOrControl(c)) {
             return false;
         }
     }
@@ -23,19 +23,19 @@ bool IsBlank(const std::string& field) {
 
 }  // namespace
 
-EListError::EListError(std::size_t index)
+ListIndexError::ListIndexError(std::size_t index)
     : std::out_of_range("List index out of bounds (" + std::to_string(index) + ")") {}
 
-TFruta::TFruta(const std::string& line) {
-    SplitByDelimiter(Fields, line, ";");
+Fruit::Fruit(const std::string& line) {
+    splitByDelimiter(Fields, line, ";");
     for (std::size_t i = 1; i < Fields.size(); ++i) {
-        const double amount = ParseNumber(Fields[i]).value_or(0.0);
-        if (IsBlank(Fields[i]) || !(amount > 0.0)) {
+        const double amount = parseNumber(Fields[i]).value_or(0.0);
+        if (isBlank(Fields[i]) || !(amount > 0.0)) {
             Fields[i] = kStandInAmount;
         }
     }
     if (Fields.size() < kFieldCount) {
-        throw EListError(Fields.size());
+        throw ListIndexError(Fields.size());
     }
     for (std::size_t j = 0; j < kFieldCount; ++j) {
         TableEntries[j] = {Fields[j], kTableColumns[j].name, kTableColumns[j].unit};
@@ -43,16 +43,16 @@ TFruta::TFruta(const std::string& line) {
     for (std::size_t k = 0; k < kFieldCount; ++k) {
         DisplayEntries[k] = TableEntries[kDisplayToTableField[k]];
     }
-    DisplayEntries[kDisplayName].value = DisplayNameOf(TableEntries[0].value);
+    DisplayEntries[kDisplayName].value = displayNameOf(TableEntries[0].value);
 }
 
-std::array<std::string, 4> TFruta::ConvertMicrogramEntries() {
+std::array<std::string, 4> Fruit::convertMicrogramEntries() {
     std::array<std::string, 4> milligrams;
     for (std::size_t i = 0; i < kMicrogramPositions.size(); ++i) {
         NutrientEntry& entry = DisplayEntries[kMicrogramPositions[i]];
-        const auto micrograms = ParseNumber(entry.value);
+        const auto micrograms = parseNumber(entry.value);
         if (micrograms) {
-            milligrams[i] = FormatNumber(*micrograms / 1000.0);
+            milligrams[i] = formatNumber(*micrograms / 1000.0);
         } else {
             milligrams[i] = kMicrogramPositions[i] == kSelenium ? "0.001" : "0.0000000001";
         }

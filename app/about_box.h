@@ -5,29 +5,29 @@
 class QGroupBox;
 class QLabel;
 class QPushButton;
-class TClickableLabel;
-class TEmbeddedWB;
+class ClickableLabel;
+class HtmlView;
 
 // The about box: asks the user to like the program, shows the small like page, says where the
 // newest version is found and links to the product web page. Created once, hidden, at start-up;
 // its page and its button's caption persist from one showing to the next.
-class TAbout : public QDialog {
+class AboutBox : public QDialog {
     Q_OBJECT
   public:
     static constexpr int kClientWidth = 485;
     static constexpr int kClientHeight = 332;
 
-    explicit TAbout(QWidget* parent = nullptr);
+    explicit AboutBox(QWidget* parent = nullptr);
 
-    QLabel* Label1 = nullptr;
-    QLabel* Label2 = nullptr;
-    TEmbeddedWB* wb3 = nullptr;
-    QGroupBox* GroupBox1 = nullptr;
-    QLabel* Label3 = nullptr;
-    QLabel* Label4 = nullptr;
-    TClickableLabel* Label5 = nullptr;
-    QLabel* Label6 = nullptr;
-    QPushButton* Button1 = nullptr;
+    QLabel* questionLabel = nullptr;
+    QLabel* likeRequestLabel = nullptr;
+    HtmlView* likeView = nullptr;
+    QGroupBox* detailsGroup = nullptr;
+    QLabel* copyrightLabel = nullptr;
+    QLabel* newestVersionLabel = nullptr;
+    ClickableLabel* productLink = nullptr;
+    QLabel* supportLabel = nullptr;
+    QPushButton* okButton = nullptr;
 
   protected:
     // Escape does not close the box; its OK button and its close box do.
@@ -40,8 +40,8 @@ class TAbout : public QDialog {
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
-    void BuildControls();
-    void FormCreate();
+    void buildControls();
+    void formCreate();
     void Button1Click();
     void Label5Click();
     void wb3Click();

@@ -13,80 +13,80 @@
 #include "view_settings.h"
 
 class QWebEngineLoadingInfo;
-class TEmbeddedPage;
-class TRequestFilter;
-class TSharedWebProfile;
+class EmbeddedPage;
+class RequestFilter;
+class SharedWebProfile;
 
 // The program's web view. It shows a page given as 8-bit lines of HTML or an address, runs
 // script text in the page it shows, and tells its owner when a page has finished loading and
 // when a mouse button is pressed in it. All views share one off-the-record web profile; pages
 // never reach the network, and links the user clicks open in the user's browser.
-class TEmbeddedWB : public QWebEngineView {
+class HtmlView : public QWebEngineView {
     Q_OBJECT
   public:
-    explicit TEmbeddedWB(QWidget* parent = nullptr);
-    ~TEmbeddedWB() override;
+    explicit HtmlView(QWidget* parent = nullptr);
+    ~HtmlView() override;
 
     // Shows the lines, each followed by CR LF, as the page's text (Windows-1252), with the
     // program folder as its base. Returns 0 when the load has started, 1 when it could not be
-    // (the view then keeps its page). Completion comes later as OnDocumentComplete.
-    int LoadHtmlLines(const std::vector<std::string>& lines);
+    // (the view then keeps its page). Completion comes later as documentComplete.
+    int loadHtmlLines(const std::vector<std::string>& lines);
 
     // Runs script text (Windows-1252) in the page's global scope, after the scripts run before
     // it; its result and errors are dropped. Does nothing before the view has shown a page.
     // "javascript" (the only language of the program), "jscript", "ecmascript" or no name.
-    void RunScript(const std::string& scriptText, const std::string& language);
+    void runScript(const std::string& scriptText, const std::string& language);
 
     // Shows a file ("/x/y/page.html") or a URL. An address that is no URL at all throws
     // std::invalid_argument.
-    void Navigate(const QString& address);
+    void navigate(const QString& address);
 
-    // The view's page code; a change of the list shows it (see ShowHtmlCode in the source).
-    THtmlCode& HTMLCode() { return *htmlCode_; }
+    // The view's page code; a change of the list shows it (see showHtmlCode in the source).
+    HtmlCode& htmlCode() { return *htmlCode_; }
 
-    TUserInterfaceOptions UserInterfaceOptions() const { return uiOptions_; }
-    void SetUserInterfaceOptions(TUserInterfaceOptions options);
-    quint32 HostUIFlags() const { return hostUIFlags_; }
-    quint32 DownloadOptions() const { return kDefaultDownloadOptions; }
+    UserInterfaceOptions userInterfaceOptions() const { return uiOptions_; }
+    void setUserInterfaceOptions(UserInterfaceOptions options);
+    quint32 hostUiFlags() const { return hostUIFlags_; }
+    quint32 downloadOptions() const { return kDefaultDownloadOptions; }
     // Letters whose Ctrl shortcut (without Shift) the page never sees; "N" by default.
-    QString DisableCtrlShortcuts() const { return disableCtrlShortcuts_; }
-    void SetDisableCtrlShortcuts(const QString& letters) { disableCtrlShortcuts_ = letters; }
-    TScriptErrorAction ScriptErrorAction() const { return TScriptErrorAction::eaContinue; }
-    bool Silent() const { return silent_; }
-    void SetSilent(bool silent) { silent_ = silent; }
-    const TPrintOptions& PrintOptions() const { return printOptions_; }
-    TPrintOptions& PrintOptions() { return printOptions_; }
+    QString disableCtrlShortcuts() const { return disableCtrlShortcuts_; }
+    void setDisableCtrlShortcuts(const QString& letters) { disableCtrlShortcuts_ = letters; }
+    ScriptErrorAction scriptErrorAction() const { return ScriptErrorAction::Continue; }
+    bool silent() const { return silent_; }
+    void setSilent(bool silent) { silent_ = silent; }
+    const PrintOptions& printOptions() const { return printOptions_; }
+    PrintOptions& printOptions() { return printOptions_; }
 
     // The filter all views' requests pass through (to see what it blocked).
-    TRequestFilter& RequestFilter() const;
+    RequestFilter& requestFilter() const;
 
   signals:
     // Once for every completed load, also one that failed and shows the engine's error page; a
     // load that a newer one replaced before it completed raises nothing. Always from the event
     // loop, never from inside the call that started the load.
-    void OnDocumentComplete(TEmbeddedWB* sender, const QUrl& url);
+    void documentComplete(HtmlView* sender, const QUrl& url);
     // Press of the left or the right button anywhere in the page; X and Y in the view.
-    void OnClick(TEmbeddedWB* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
-                 int y);
+    void mousePressed(HtmlView* sender, Qt::MouseButton button, Qt::KeyboardModifiers shift, int x,
+                      int y);
     // The page's console (script errors among it), which is otherwise dropped.
-    void ConsoleMessage(int level, const QString& message, int line, const QString& sourceId);
+    void consoleMessage(int level, const QString& message, int line, const QString& sourceId);
 
   protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
 
   private:
-    void ShowHtmlCode();
-    void StartLoad();
-    void OnLoadingChanged(const QWebEngineLoadingInfo& info);
-    void OnRenderProcessGone(bool killed);
-    void GiveUpHungPage();
-    bool SwallowsKey(const QKeyEvent& key) const;
-    void RemovePageFile();
+    void showHtmlCode();
+    void startLoad();
+    void onLoadingChanged(const QWebEngineLoadingInfo& info);
+    void onRenderProcessGone(bool killed);
+    void giveUpHungPage();
+    bool swallowsKey(const QKeyEvent& key) const;
+    void removePageFile();
 
-    std::shared_ptr<TSharedWebProfile> profile_;
-    TEmbeddedPage* page_ = nullptr;
-    THtmlCode* htmlCode_ = nullptr;
+    std::shared_ptr<SharedWebProfile> profile_;
+    EmbeddedPage* page_ = nullptr;
+    HtmlCode* htmlCode_ = nullptr;
     bool hasDocument_ = false;
 
     // What the owner asked to show last, to show it again when the engine's process dies.
@@ -101,9 +101,9 @@ class TEmbeddedWB : public QWebEngineView {
     int pendingScripts_ = 0;
     QTimer* hungPageTimer_ = nullptr;
 
-    TUserInterfaceOptions uiOptions_ = kDefaultUserInterfaceOptions;
-    quint32 hostUIFlags_ = HostUIFlagsOf(kDefaultUserInterfaceOptions);
+    UserInterfaceOptions uiOptions_ = kDefaultUserInterfaceOptions;
+    quint32 hostUIFlags_ = hostUiFlagsOf(kDefaultUserInterfaceOptions);
     QString disableCtrlShortcuts_ = QStringLiteral("N");
     bool silent_ = true;
-    TPrintOptions printOptions_;
+    PrintOptions printOptions_;
 };

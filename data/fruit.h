@@ -15,29 +15,29 @@ struct NutrientEntry {
 };
 
 // Raised when a table line has fewer fields than a record needs.
-class EListError : public std::out_of_range {
+class ListIndexError : public std::out_of_range {
   public:
-    explicit EListError(std::size_t index);
+    explicit ListIndexError(std::size_t index);
 };
 
 // One fruit's record, built from one line of the fruit table. Every amount is cleaned into a
 // positive number text ("0.002" stands in for empty, zero, negative and non-numeric fields) and
 // kept twice: in table order and in the order the reports show them. All texts are Windows-1252
 // bytes.
-class TFruta {
+class Fruit {
   public:
-    // Throws EListError("List index out of bounds (n)") for a line of n < 33 fields.
-    explicit TFruta(const std::string& line);
+    // Throws ListIndexError("List index out of bounds (n)") for a line of n < 33 fields.
+    explicit Fruit(const std::string& line);
 
     // The four microgram amounts (Selenium, Folic acid, Vitamin K, Carotenoids) as milligram texts;
     // sets those display units to "mg" and leaves the values alone, so every call gives the same
     // texts.
-    std::array<std::string, 4> ConvertMicrogramEntries();
+    std::array<std::string, 4> convertMicrogramEntries();
 
     // Empties lines and fills them with the 19 lines of this fruit's report page.
-    void WriteReport(std::vector<std::string>& lines);
+    void writeReport(std::vector<std::string>& lines);
 
-    const std::string& DisplayName() const { return DisplayEntries[kDisplayName].value; }
+    const std::string& displayName() const { return DisplayEntries[kDisplayName].value; }
 
     std::array<NutrientEntry, kFieldCount> TableEntries;
     std::vector<std::string> Fields;

@@ -1,4 +1,4 @@
-#include "embedded_wb.h"
+#include "html_view.h"
 
 #include <signal.h>
 
@@ -29,7 +29,7 @@ namespace {
 
 // The engine hands page text over as a data: URL, which it refuses above 2 MiB. The text is
 // percent-encoded into it: every byte but the unreserved ASCII ones takes three characters.
-bool FitsInDataUrl(const QByteArray& utf8) {
+bool fitsInDataUrl(const QByteArray& utf8) {
     constexpr qsizetype kLimit = 2 * 1024 * 1024 - 64 * 1024;  // headroom for the URL's head
     qsizetype size = 0;
     for (const char c : utf8) {
@@ -45,7 +45,7 @@ bool FitsInDataUrl(const QByteArray& utf8) {
 
 const QString kNoTextSelectScript = QStringLiteral("quorvel-no-text-select");
 
-QWebEngineScript NoTextSelectScript() {
+QWebEngineScript noTextSelectScript() {
     QWebEngineScript script;
     script.setName(kNoTextSelectScript);
     // An adopted style sheet applies from the document's creation on and adds no element.
@@ -63,7 +63,7 @@ QWebEngineScript NoTextSelectScript() {
 }
 
 // First characters of a one-line page code that make it an address.
-bool LooksLikeAddress(const std::string& line) {
+bool looksLikeAddress(const std::string& line) {
     std::string head = line.substr(0, 6);
     for (char& c : head) {
         if (c >= 'A' && c <= 'Z')
@@ -73,7 +73,7 @@ bool LooksLikeAddress(const std::string& line) {
     return four == "http" || four == "www." || four == "ftp:" || four == "file" || head == "about:";
 }
 
-bool IsJavaScriptName(const std::string& language) {
+bool isJavaScriptName(const std::string& language) {
     const QString name = QString::fromLatin1(language.c_str()).trimmed().toLower();
     return name.isEmpty() || name == QLatin1String("javascript") ||
            name == QLatin1String("jscript") || name == QLatin1String("ecmascript");
@@ -87,39 +87,37 @@ constexpr int kHungScriptGraceMs = 5000;
 
 }  // namespace
 
-TEmbeddedWB::TEmbeddedWB(QWidget* parent)
-    : QWebEngineView(parent),
-      profile_(TSharedWebProfile::Acquire()),
-      htmlCode_(new THtmlCode(this)) {
-    page_ = new TEmbeddedPage(profile_->Profile(), this);
+HtmlView::HtmlView(QWidget* parent)
+    : QWebEngineView(parent), profile_(SharedWebProfile::acquire()), htmlCode_(new HtmlCode(this)) {
+    page_ = new EmbeddedPage(profile_->profile(), this);
     setPage(page_);
-    connect(page_, &QWebEnginePage::loadingChanged, this, &TEmbeddedWB::OnLoadingChanged);
+    connect(page_, &QWebEnginePage::loadingChanged, this, &HtmlView::onLoadingChanged);
     connect(page_, &QWebEnginePage::renderProcessTerminated, this,
             [this](QWebEnginePage::RenderProcessTerminationStatus status) {
                 if (status != QWebEnginePage::NormalTerminationStatus)
-                    OnRenderProcessGone(status == QWebEnginePage::KilledTerminationStatus);
+                    onRenderProcessGone(status == QWebEnginePage::KilledTerminationStatus);
             });
-    connect(page_, &TEmbeddedPage::ConsoleMessage, this, &TEmbeddedWB::ConsoleMessage);
-    connect(htmlCode_, &THtmlCode::changed, this, &TEmbeddedWB::ShowHtmlCode);
+    connect(page_, &EmbeddedPage::consoleMessage, this, &HtmlView::consoleMessage);
+    connect(htmlCode_, &HtmlCode::changed, this, &HtmlView::showHtmlCode);
     hungPageTimer_ = new QTimer(this);
     hungPageTimer_->setSingleShot(true);
     hungPageTimer_->setInterval(kHungScriptGraceMs);
-    connect(hungPageTimer_, &QTimer::timeout, this, &TEmbeddedWB::GiveUpHungPage);
-    SetUserInterfaceOptions(kDefaultUserInterfaceOptions);
+    connect(hungPageTimer_, &QTimer::timeout, this, &HtmlView::giveUpHungPage);
+    setUserInterfaceOptions(kDefaultUserInterfaceOptions);
 }
 
-TEmbeddedWB::~TEmbeddedWB() {
+HtmlView::~HtmlView() {
     // The page goes before the profile it was made on; the profile goes with the last view.
     delete page_;
     page_ = nullptr;
-    RemovePageFile();
+    removePageFile();
 }
 
-TRequestFilter& TEmbeddedWB::RequestFilter() const {
-    return *profile_->Filter();
+RequestFilter& HtmlView::requestFilter() const {
+    return *profile_->filter();
 }
 
-int TEmbeddedWB::LoadHtmlLines(const std::vector<std::string>& lines) {
+int HtmlView::loadHtmlLines(const std::vector<std::string>& lines) {
     std::string joined;
     std::size_t size = 0;
     for (const auto& line : lines)
@@ -129,68 +127,68 @@ int TEmbeddedWB::LoadHtmlLines(const std::vector<std::string>& lines) {
         joined += line;
         joined += "\r\n";
     }
-    QByteArray utf8 = FromWindows1252(joined).toUtf8();
+    QByteArray utf8 = fromWindows1252(joined).toUtf8();
 
-    if (FitsInDataUrl(utf8)) {
-        RemovePageFile();
+    if (fitsInDataUrl(utf8)) {
+        removePageFile();
         lastContent_ = std::move(utf8);
         lastUrl_.clear();
     } else {
-        const QUrl file = profile_->WritePageFile(utf8);
+        const QUrl file = profile_->writePageFile(utf8);
         if (file.isEmpty())
             return 1;
-        RemovePageFile();
+        removePageFile();
         pageFile_ = file.toLocalFile();
         lastContent_.clear();
         lastUrl_ = file;
     }
     recoveries_ = 0;
-    StartLoad();
+    startLoad();
     return 0;
 }
 
-void TEmbeddedWB::Navigate(const QString& address) {
+void HtmlView::navigate(const QString& address) {
     const QUrl url = address.startsWith(QLatin1Char('/')) ? QUrl::fromLocalFile(address)
                                                           : QUrl::fromUserInput(address);
     if (!url.isValid() || url.isEmpty())
         throw std::invalid_argument("Not an address: \"" + address.toStdString() + "\"");
-    RemovePageFile();
+    removePageFile();
     lastContent_.clear();
     lastUrl_ = url;
     recoveries_ = 0;
-    StartLoad();
+    startLoad();
 }
 
-void TEmbeddedWB::StartLoad() {
+void HtmlView::startLoad() {
     loadRequested_ = true;
     if (pendingScripts_ > 0 && !hungPageTimer_->isActive())
         hungPageTimer_->start();
     if (lastUrl_.isEmpty())
         page_->setContent(lastContent_, QStringLiteral("text/html;charset=UTF-8"),
-                          ProgramFolderUrl());
+                          programFolderUrl());
     else
         page_->load(lastUrl_);
 }
 
-void TEmbeddedWB::RemovePageFile() {
+void HtmlView::removePageFile() {
     if (!pageFile_.isEmpty()) {
         QFile::remove(pageFile_);
         pageFile_.clear();
     }
 }
 
-void TEmbeddedWB::RunScript(const std::string& scriptText, const std::string& language) {
+void HtmlView::runScript(const std::string& scriptText, const std::string& language) {
     if (!hasDocument_)
         return;
-    if (!IsJavaScriptName(language)) {
+    if (!isJavaScriptName(language)) {
         qCWarning(lcHtmlView) << "Script language not supported:" << language.c_str();
         return;
     }
     // The result is dropped, and so is any error; the callback only counts the script as done.
     // Scripts run in call order.
     ++pendingScripts_;
-    QPointer<TEmbeddedWB> self(this);
-    page_->runJavaScript(FromWindows1252(scriptText), QWebEngineScript::MainWorld,
+    QPointer<HtmlView> self(this);
+    page_->runJavaScript(fromWindows1252(scriptText), QWebEngineScript::MainWorld,
                          [self](const QVariant&) {
                              if (self && self->pendingScripts_ > 0 && --self->pendingScripts_ == 0)
                                  self->hungPageTimer_->stop();
@@ -199,7 +197,7 @@ void TEmbeddedWB::RunScript(const std::string& scriptText, const std::string& la
 
 // A new page has waited too long behind a script of the old one that does not end: end the old
 // page's process. The view then shows the owner's newest page, as after any death of it.
-void TEmbeddedWB::GiveUpHungPage() {
+void HtmlView::giveUpHungPage() {
     if (pendingScripts_ == 0)
         return;
     const qint64 pid = page_->renderProcessPid();
@@ -210,27 +208,27 @@ void TEmbeddedWB::GiveUpHungPage() {
 
 // A change of the page code shows it: one line that starts like an address is navigated to
 // (a folder as a file: URL; a blank line does nothing), any other list is the page's text.
-void TEmbeddedWB::ShowHtmlCode() {
+void HtmlView::showHtmlCode() {
     const auto& lines = htmlCode_->Lines();
     if (lines.size() != 1) {
-        LoadHtmlLines(lines);
+        loadHtmlLines(lines);
         return;
     }
-    const QString line = FromWindows1252(lines.front());
+    const QString line = fromWindows1252(lines.front());
     if (line.trimmed().isEmpty())
         return;
-    if (!LooksLikeAddress(lines.front())) {
-        LoadHtmlLines(lines);
+    if (!looksLikeAddress(lines.front())) {
+        loadHtmlLines(lines);
         return;
     }
     const QFileInfo folder(line);
     if (folder.isDir())
-        Navigate(folder.absoluteFilePath());
+        navigate(folder.absoluteFilePath());
     else
-        Navigate(line.trimmed());
+        navigate(line.trimmed());
 }
 
-void TEmbeddedWB::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
+void HtmlView::onLoadingChanged(const QWebEngineLoadingInfo& info) {
     // A stopped load is one a newer load replaced (or a stop): that newer one completes instead.
     // A failed load completes too, with the engine's error page in the view.
     if (info.status() != QWebEngineLoadingInfo::LoadSucceededStatus &&
@@ -243,44 +241,44 @@ void TEmbeddedWB::OnLoadingChanged(const QWebEngineLoadingInfo& info) {
         this,
         [this, url] {
             hasDocument_ = true;
-            emit OnDocumentComplete(this, url);
+            emit documentComplete(this, url);
         },
         Qt::QueuedConnection);
 }
 
 // The engine's process for this page died (a crash, or killed): show the owner's last page
-// again, which raises OnDocumentComplete as any load does. A page that keeps crashing its
+// again, which raises documentComplete as any load does. A page that keeps crashing its
 // process is not reloaded forever; a kill from outside (the user, the system, the hung-page
 // watchdog) is no fault of the page and never uses up its chances. The views share one
 // process, so one kill takes every page down at once.
-void TEmbeddedWB::OnRenderProcessGone(bool killed) {
+void HtmlView::onRenderProcessGone(bool killed) {
     pendingScripts_ = 0;  // their callbacks died with the process
     hungPageTimer_->stop();
     if (!loadRequested_ || (!killed && recoveries_ >= kMaxRecoveries))
         return;
     if (!killed)
         ++recoveries_;
-    QTimer::singleShot(0, this, [this] { StartLoad(); });
+    QTimer::singleShot(0, this, [this] { startLoad(); });
 }
 
-void TEmbeddedWB::SetUserInterfaceOptions(TUserInterfaceOptions options) {
+void HtmlView::setUserInterfaceOptions(UserInterfaceOptions options) {
     uiOptions_ = options;
-    hostUIFlags_ = HostUIFlagsOf(options);
+    hostUIFlags_ = hostUiFlagsOf(options);
 
     QWebEngineScriptCollection& scripts = page_->scripts();
-    const bool noSelect = options.Contains(TUserInterfaceOption::DisableTextSelect);
+    const bool noSelect = options.contains(UserInterfaceOption::DisableTextSelect);
     const auto present = scripts.find(kNoTextSelectScript);
     if (noSelect && present.isEmpty())
-        scripts.insert(NoTextSelectScript());
+        scripts.insert(noTextSelectScript());
     for (const auto& script : present) {
         if (!noSelect)
             scripts.remove(script);
     }
     page_->settings()->setAttribute(QWebEngineSettings::ShowScrollBars,
-                                    !options.Contains(TUserInterfaceOption::DontUseScrollBars));
+                                    !options.contains(UserInterfaceOption::DontUseScrollBars));
 }
 
-bool TEmbeddedWB::SwallowsKey(const QKeyEvent& key) const {
+bool HtmlView::swallowsKey(const QKeyEvent& key) const {
     const auto mods = key.modifiers();
     if (disableCtrlShortcuts_.isEmpty() || !(mods & Qt::ControlModifier) ||
         (mods & Qt::ShiftModifier))
@@ -291,7 +289,7 @@ bool TEmbeddedWB::SwallowsKey(const QKeyEvent& key) const {
     return disableCtrlShortcuts_.toUpper().contains(QChar(code).toUpper());
 }
 
-bool TEmbeddedWB::event(QEvent* e) {
+bool HtmlView::event(QEvent* e) {
     // The engine puts its render widget in the view as a child when a page first shows, and
     // replaces it after its process died: watch every child widget for presses and keys.
     if (e->type() == QEvent::ChildAdded) {
@@ -302,10 +300,10 @@ bool TEmbeddedWB::event(QEvent* e) {
     return QWebEngineView::event(e);
 }
 
-bool TEmbeddedWB::eventFilter(QObject* watched, QEvent* e) {
+bool HtmlView::eventFilter(QObject* watched, QEvent* e) {
     if (watched->parent() == this) {
         if (e->type() == QEvent::MouseButtonPress || e->type() == QEvent::KeyPress)
-            page_->NoteUserInput();
+            page_->noteUserInput();
         if (e->type() == QEvent::MouseButtonPress) {
             const auto* press = static_cast<QMouseEvent*>(e);
             const Qt::MouseButton button = press->button();
@@ -319,12 +317,12 @@ bool TEmbeddedWB::eventFilter(QObject* watched, QEvent* e) {
                 QMetaObject::invokeMethod(
                     this,
                     [this, button, shift, at] {
-                        emit OnClick(this, button, shift, at.x(), at.y());
+                        emit mousePressed(this, button, shift, at.x(), at.y());
                     },
                     Qt::QueuedConnection);
             }
         } else if (e->type() == QEvent::KeyPress) {
-            if (SwallowsKey(*static_cast<QKeyEvent*>(e)))
+            if (swallowsKey(*static_cast<QKeyEvent*>(e)))
                 return true;
         } else if (e->type() == QEvent::Wheel) {
             // The wheel over a page takes the focus there while the program is active. The views

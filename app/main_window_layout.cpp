@@ -1,0 +1,245 @@
+// The main window's controls: names, texts, places and sizes as the window was designed at
+// 992 x 666 client pixels, and how they follow a resize.
+#include <QAction>
+#include <QComboBox>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QIcon>
+#include <QLabel>
+#include <QLayout>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include "app/app_fonts.h"
+#include "app/keyboard_tool_button.h"
+#include "app/main_window.h"
+#include "app/row_height_delegate.h"
+#include "htmlview/html_view.h"
+
+namespace {
+
+constexpr int kPanelHeight = 113;
+constexpr int kListWidth = 249;
+constexpr int kListItemHeight = 13;
+
+template <typename Widget>
+Widget* named(Widget* widget, const char* name) {
+    widget->setObjectName(QString::fromLatin1(name));
+    return widget;
+}
+
+// What a screen reader says for a control; the description adds what it is for.
+void describe(QWidget* widget, const QString& name, const QString& description = QString()) {
+    widget->setAccessibleName(name);
+    if (!description.isEmpty()) {
+        widget->setAccessibleDescription(description);
+    }
+}
+
+// A tool bar image in every size the program carries, so that a screen scaled by two gets the
+// 96-pixel drawing instead of the 48-pixel one blown up.
+QIcon toolBarImage(const char* name) {
+    QIcon icon;
+    for (const int size : {48, 96}) {
+        icon.addFile(QStringLiteral(":/icons/%1-%2.png").arg(QLatin1String(name)).arg(size),
+                     QSize(size, size));
+    }
+    return icon;
+}
+
+QPushButton* makeButton(const char* name, const QString& text, QWidget* parent,
+                        const QRect& place) {
+    auto* button = named(new QPushButton(text, parent), name);
+    button->setGeometry(place);
+    return button;
+}
+
+QPlainTextEdit* makeMemo(const char* name, const QString& text, QWidget* parent,
+                         const QRect& place) {
+    auto* memo = named(new QPlainTextEdit(text, parent), name);
+    memo->setGeometry(place);
+    memo->hide();
+    return memo;
+}
+
+QToolButton* makeToolButton(const char* name, const char* image) {
+    auto* button = named(new KeyboardToolButton, name);
+    button->setIcon(toolBarImage(image));
+    button->setIconSize(QSize(48, 48));
+    button->setFixedSize(55, 54);
+    button->setAutoRaise(true);
+    button->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    return button;
+}
+
+// The report views: no text selection, flat, themed; Ctrl+N never reaches the page.
+HtmlView* makeReportView(const char* name, QWidget* parent) {
+    auto* view = named(new HtmlView(parent), name);
+    view->setUserInterfaceOptions(
+        {UserInterfaceOption::DisableTextSelect, UserInterfaceOption::DisableHelpMenu,
+         UserInterfaceOption::DontUse3DBorders, UserInterfaceOption::ForceFlatScrollBars,
+         UserInterfaceOption::EnablesFormsAutoComplete, UserInterfaceOption::EnableThemes});
+    view->setDisableCtrlShortcuts(QStringLiteral("N"));
+    return view;
+}
+
+// A tab sheet whose view fills it.
+QWidget* makeTabSheet(const char* name, HtmlView*& view, const char* viewName) {
+    auto* sheet = named(new QWidget, name);
+    auto* layout = new QVBoxLayout(sheet);
+    layout->setContentsMargins(0, 0, 0, 0);
+    view = makeReportView(viewName, sheet);
+    layout->addWidget(view);
+    return sheet;
+}
+
+}  // namespace
+
+void MainWindow::buildMenu() {
+    helpMenu = named(menuBar()->addMenu(QStringLiteral("Help")), "About1");
+    aboutAction = named(helpMenu->addAction(QStringLiteral("About")), "About2");
+    exitAction = named(menuBar()->addAction(QStringLiteral("Exit")), "Exit1");
+    // The captions carry no access letters and no item has a key of its own: the keyboard
+    // reaches the bar by Alt alone (the style's menu key), then the arrow keys and Return.
+}
+
+void MainWindow::buildClientArea() {
+    auto* client = named(new QWidget, "client");
+    setCentralWidget(client);
+
+    // The panel keeps its height and follows the width; under it the list keeps its width and
+    // the page control takes the rest.
+    auto* rows = new QVBoxLayout(client);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    buildPanel(client);
+    rows->addWidget(topPanel);
+    auto* columns = new QHBoxLayout;
+    columns->setSpacing(0);
+    rows->addLayout(columns, 1);
+
+    fruitList = named(new QListWidget(client), "listafrutas");
+    fruitList->setFixedWidth(kListWidth);
+    fruitList->setSelectionMode(QAbstractItemView::SingleSelection);
+    fruitList->setSortingEnabled(false);
+    fruitList->setUniformItemSizes(true);
+    fruitList->setItemDelegate(new RowHeightDelegate(kListItemHeight, fruitList));
+    columns->addWidget(fruitList);
+
+    buildPages(client);
+    columns->addWidget(reportTabs, 1);
+
+    buildHiddenControls(client);
+    describeControls();
+
+    // Top to bottom, left to right: the list, the current fruit, the comparison, the tool bar,
+    // the report tabs and the page under them.
+    setTabOrder(fruitList, addButton);
+    setTabOrder(addButton, comparedFruitsCombo);
+    setTabOrder(comparedFruitsCombo, removeButton);
+    setTabOrder(removeButton, productPageButton);
+    setTabOrder(productPageButton, aboutButton);
+    setTabOrder(aboutButton, reportTabs);
+    fruitList->setFocus();
+}
+
+void MainWindow::describeControls() {
+    describe(fruitList, QStringLiteral("Fruits"),
+             QStringLiteral("The fruit to add to the comparison"));
+    describe(addButton, QStringLiteral("Add to comparison"),
+             QStringLiteral("Adds the fruit selected in the list to the comparison"));
+    describe(comparedFruitsCombo, QStringLiteral("Fruits in comparison"),
+             QStringLiteral("Choose a compared fruit to see its report"));
+    describe(removeButton, QStringLiteral("Remove from comparison"),
+             QStringLiteral("Removes the fruit chosen in the drop-down from the comparison"));
+    describe(toolBar, QStringLiteral("Tool bar"));
+    describe(productPageButton, QStringLiteral("Product web page"),
+             QStringLiteral("Opens the product web page in the browser"));
+    describe(aboutButton, QStringLiteral("About Quorvel"));
+    // The tabs themselves are named by their captions, which change with the report shown.
+    describe(reportTabs, QStringLiteral("Reports"));
+    describe(reportTabs->tabBar(), QStringLiteral("Report tabs"));
+    describe(fruitReportView, QStringLiteral("Fruit report"));
+    describe(comparisonView, QStringLiteral("Comparison report"));
+}
+
+void MainWindow::buildPanel(QWidget* client) {
+    topPanel = named(new QFrame(client), "Panel1");
+    topPanel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    topPanel->setFixedHeight(kPanelHeight);
+
+    // Inside the panel nothing moves or grows with the window.
+    currentFruitGroup =
+        named(new QGroupBox(QStringLiteral("Current Fruit"), topPanel), "GroupBox1");
+    currentFruitGroup->setGeometry(7, 7, 460, 99);
+    // Plain text and no buddy: an "&" in a fruit's name is shown as it is, never as a mnemonic.
+    currentFruitLabel = named(new QLabel(currentFruitGroup), "Label1");
+    currentFruitLabel->setTextFormat(Qt::PlainText);
+    currentFruitLabel->setText(QStringLiteral("Acerola (west indian cherry), raw"));
+    currentFruitLabel->setAlignment(Qt::AlignCenter);
+    currentFruitLabel->setWordWrap(false);
+    currentFruitLabel->setFont(tahomaFont(21, true));
+    currentFruitLabel->setGeometry(4, 15, 453, 29);
+    addButton = makeButton("Button4", QStringLiteral("Add to comparison >>"), currentFruitGroup,
+                           QRect(169, 50, 122, 41));
+
+    comparisonGroup =
+        named(new QGroupBox(QStringLiteral("Fruits in comparison"), topPanel), "GroupBox2");
+    comparisonGroup->setGeometry(473, 7, 388, 99);
+    comparedFruitsCombo = named(new QComboBox(comparisonGroup), "frutascombo");
+    comparedFruitsCombo->setEditable(false);
+    comparedFruitsCombo->setGeometry(16, 23, 353, 21);
+    removeButton = makeButton("Button5", QStringLiteral("Remove from comparison"), comparisonGroup,
+                              QRect(132, 50, 144, 41));
+
+    toolBar = named(new QToolBar(topPanel), "ToolBar1");
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setIconSize(QSize(48, 48));
+    toolBar->setGeometry(872, 30, 116, 82);
+    // The two 55-pixel buttons fill the bar: no margins or gaps that would push one of them
+    // into the overflow menu.
+    toolBar->layout()->setContentsMargins(0, 0, 0, 0);
+    toolBar->layout()->setSpacing(0);
+    productPageButton = makeToolButton("ToolButton2", "website");
+    aboutButton = makeToolButton("ToolButton1", "about");
+    toolBar->addWidget(productPageButton);
+    toolBar->addWidget(aboutButton);
+}
+
+void MainWindow::buildPages(QWidget* client) {
+    reportTabs = named(new QTabWidget(client), "PageControl1");
+    fruitReportTab = makeTabSheet("tab1", fruitReportView, "wb");
+    fruitReportSource =
+        makeMemo("Memo1", QStringLiteral("Memo1"), fruitReportTab, QRect(16, 16, 649, 449));
+    reportTabs->addTab(fruitReportTab, QStringLiteral("Report"));
+    comparisonTab = makeTabSheet("tab2", comparisonView, "wb2");
+    comparisonSource =
+        makeMemo("Memo2", QStringLiteral("Memo2"), comparisonTab, QRect(22, 3, 595, 519));
+    reportTabs->addTab(comparisonTab, QStringLiteral("Comparison Report"));
+}
+
+void MainWindow::buildHiddenControls(QWidget* client) {
+    parkedTabs = named(new QTabWidget(client), "pagecontrolhidden");
+    parkedTabs->setGeometry(412, 58, 31, 42);
+    parkedTabs->hide();
+    refreshReportButton =
+        makeButton("Button1", QStringLiteral("Button1"), client, QRect(304, 57, 75, 25));
+    redrawChartsButton =
+        makeButton("Button2", QStringLiteral("Button2"), client, QRect(385, 57, 75, 25));
+    showSourceButton =
+        makeButton("Button3", QStringLiteral("Button3"), client, QRect(466, 57, 75, 25));
+    for (QPushButton* hidden : {refreshReportButton, redrawChartsButton, showSourceButton}) {
+        hidden->hide();
+    }
+    spareMemo = makeMemo("", QStringLiteral("Memo1"), client, QRect(328, 57, 457, 489));
+}
