@@ -35,7 +35,7 @@ class LinkAccessible : public QAccessibleWidget {
 };
 
 QAccessibleInterface* LinkAccessibleFactory(const QString& className, QObject* object) {
-    if (className == QLatin1String("TClickableLabel") && object != nullptr &&
+    if (className == QLatin1String("ClickableLabel") && object != nullptr &&
         object->isWidgetType()) {
         return new LinkAccessible(static_cast<ClickableLabel*>(object));
     }

@@ -1,4 +1,5 @@
-// The main window's life (creation, closing, destruction) and the handlers of the shell itself.
+// The main window's life (creation, closing, destruction), the user's actions handed to the
+// comparison model, and the model's state shown in the controls.
 #include "app/main_window.h"
 
 #include <QAction>
@@ -7,10 +8,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalBlocker>
+#include <QStringList>
 #include <QTabWidget>
 #include <QToolButton>
+#include <utility>
 
 #include "app/about_box.h"
 #include "app/app_fonts.h"
@@ -18,10 +23,48 @@
 #include "app/application_title.h"
 #include "app/error_report.h"
 #include "app/product_page.h"
+#include "app/view_script_target.h"
 #include "data/fruit_table.h"
 #include "htmlview/html_view.h"
 #include "htmlview/win1252.h"
+#include "reports/chart_runner.h"
 #include "reports/placeholder_page.h"
+
+namespace {
+
+const QString kComparisonCaption = QStringLiteral("Comparison Report");
+
+// Replaces the text box's text with the page's lines, one line each.
+void copyLinesInto(QPlainTextEdit* box, const std::vector<std::string>& lines) {
+    QStringList text;
+    text.reserve(static_cast<qsizetype>(lines.size()));
+    for (const std::string& line : lines) {
+        text.append(fromWindows1252(line));
+    }
+    box->setPlainText(text.join(QLatin1Char('\n')));
+}
+
+QStringList itemsOf(const QComboBox& combo) {
+    QStringList items;
+    for (int i = 0; i < combo.count(); ++i) {
+        items.append(combo.itemText(i));
+    }
+    return items;
+}
+
+// A tab caption takes "&" as the mark of an access key: doubled, it shows as itself.
+QString literalCaption(const std::string& text) {
+    return fromWindows1252(text).replace(QLatin1Char('&'), QLatin1String("&&"));
+}
+
+// The chart scripts beside the program, run in a view after every page it has finished. A script
+// file that cannot be read stops the sequence for that page; its error reaches the error box.
+void runCharts(HtmlView& view, void (*runner)(ScriptTarget&)) {
+    ViewScriptTarget target(view);
+    runner(target);
+}
+
+}  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setObjectName(QStringLiteral("Form1"));
@@ -32,104 +75,123 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     buildClientArea();
     // The client area is the designed size; the menu bar comes on top of it.
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
-    guarded([this] { formCreate(); })();
+    guarded([this] { loadFruitTable(); })();
     connectHandlers();
 }
 
-MainWindow::~MainWindow() {
-    formDestroy();
+MainWindow::~MainWindow() = default;
+
+void MainWindow::loadFruitTable() {
+    // Nothing is connected yet, so selecting the first entry leaves the label its own text. When
+    // the table cannot be read the error goes on from here and the window keeps what it has.
+    std::vector<std::string> lines;
+    ::loadFruitTable(lines);
+    model_ = ComparisonModel(std::move(lines));
+    for (const std::string& name : model_.state().fruitNames) {
+        fruitList->addItem(fromWindows1252(name));
+    }
+    fruitList->setCurrentRow(model_.state().selectedRow);
+    fruitReportView->htmlCode().add(placeholderPage());
+    showComparisonTab(false);
 }
 
 void MainWindow::connectHandlers() {
     connect(fruitList, &QListWidget::currentRowChanged, this,
-            guarded([this] { listafrutasClick(); }));
-    connect(addButton, &QPushButton::clicked, this, guarded([this] { Button4Click(); }));
-    connect(removeButton, &QPushButton::clicked, this, guarded([this] { Button5Click(); }));
-    // Only a pick by the user: the program's own changes of the selection raise nothing.
-    connect(comparedFruitsCombo, &QComboBox::activated, this,
-            guarded([this] { frutascomboChange(); }));
-    connect(refreshReportButton, &QPushButton::clicked, this, guarded([this] { Button1Click(); }));
-    connect(redrawChartsButton, &QPushButton::clicked, this, guarded([this] { Button2Click(); }));
-    connect(showSourceButton, &QPushButton::clicked, this, guarded([this] { Button3Click(); }));
-    connect(aboutButton, &QToolButton::clicked, this, guarded([this] { ToolButton1Click(); }));
-    connect(productPageButton, &QToolButton::clicked, this,
-            guarded([this] { ToolButton2Click(); }));
-    connect(aboutAction, &QAction::triggered, this, guarded([this] { About2Click(); }));
-    connect(exitAction, &QAction::triggered, this, guarded([this] { Exit1Click(); }));
+            guarded([this] { render(model_.selectFruit(fruitList->currentRow())); }));
+    connect(addButton, &QPushButton::clicked, this,
+            guarded([this] { render(model_.addSelectedFruit()); }));
+    connect(removeButton, &QPushButton::clicked, this,
+            guarded([this] { render(model_.removeChosenFruit()); }));
+    // Only a pick by the user: the window's own changes of the current item raise nothing.
+    connect(comparedFruitsCombo, &QComboBox::activated, this, guarded([this] {
+                render(model_.chooseComparedFruit(comparedFruitsCombo->currentIndex()));
+            }));
+    connect(refreshReportButton, &QPushButton::clicked, this,
+            guarded([this] { render(model_.refreshFruitReport()); }));
+    connect(redrawChartsButton, &QPushButton::clicked, this,
+            guarded([this] { runCharts(*fruitReportView, runReportCharts); }));
+    connect(showSourceButton, &QPushButton::clicked, this, [this] {
+        fruitReportSource->show();
+        fruitReportSource->raise();
+    });
+    connect(aboutButton, &QToolButton::clicked, this, guarded([this] { showAboutBox(); }));
+    connect(aboutAction, &QAction::triggered, this, guarded([this] { showAboutBox(); }));
+    connect(productPageButton, &QToolButton::clicked, this, guarded([] { openProductPage(); }));
+    connect(exitAction, &QAction::triggered, this, [this] { close(); });
     connect(fruitReportView, &HtmlView::documentComplete, this,
-            guarded([this] { wbDocumentComplete(); }));
+            guarded([this] { runCharts(*fruitReportView, runReportCharts); }));
     connect(comparisonView, &HtmlView::documentComplete, this,
-            guarded([this] { wb2DocumentComplete(); }));
+            guarded([this] { runCharts(*comparisonView, runComparisonCharts); }));
 }
 
-void MainWindow::formCreate() {
-    // Selecting by program raises no selection event: the handlers are connected afterwards, so
-    // Label1 keeps its layout text.
-    const std::vector<std::string> names = loadFruitTable(fruitLines);
-    for (const std::string& name : names) {
-        fruitList->addItem(fromWindows1252(name));
-    }
-    if (fruitList->count() > 0) {
-        fruitList->setCurrentRow(0);
-    }
-    ReportLines.clear();
-    ComparisonFruits.clear();
-    fruitReportView->htmlCode().add(placeholderPage());
-    parkComparisonTab();
-}
-
-void MainWindow::formDestroy() {
-    fruitLines.clear();
-    fruitLines.shrink_to_fit();
-    ReportLines.clear();
-    ReportLines.shrink_to_fit();
-    ComparisonFruits.clear();
+void MainWindow::redrawComparisonCharts() {
+    runCharts(*comparisonView, runComparisonCharts);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {
     // However the window is closed, the about box comes first; it cannot stop the exit.
-    guarded([this] { formClose(); })();
+    guarded([this] { showAboutBox(); })();
     event->accept();
 }
 
-void MainWindow::formClose() {
-    showAboutBox();
-}
-
 void MainWindow::showAboutBox() {
-    if (About != nullptr) {
-        About->exec();
+    if (aboutBox_ != nullptr) {
+        aboutBox_->exec();
     }
 }
 
-void MainWindow::listafrutasClick() {
-    const QListWidgetItem* item = fruitList->currentItem();
-    if (item != nullptr) {
-        currentFruitLabel->setText(item->text());
+void MainWindow::render(const ComparisonChange& change) {
+    if (change.limitReached) {
+        QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle),
+                        QString::fromLatin1(ComparisonModel::kLimitMessage), QMessageBox::Ok, this);
+        box.exec();
+        return;
+    }
+    const ComparisonState& state = model_.state();
+    if (fruitList->currentRow() != state.selectedRow) {
+        const QSignalBlocker quiet(fruitList);
+        fruitList->setCurrentRow(state.selectedRow);
+    }
+    if (state.fruitLabel) {
+        currentFruitLabel->setText(fromWindows1252(*state.fruitLabel));
+    }
+    QStringList items;
+    for (const std::string& name : state.comparedNames) {
+        items.append(fromWindows1252(name));
+    }
+    if (itemsOf(*comparedFruitsCombo) != items) {
+        comparedFruitsCombo->clear();
+        comparedFruitsCombo->addItems(items);
+    }
+    comparedFruitsCombo->setCurrentIndex(state.chosenIndex);
+    reportTabs->setTabText(reportTabs->indexOf(fruitReportTab),
+                           literalCaption(state.reportCaption));
+    showComparisonTab(state.comparisonTabShown);
+    if (change.fruitReportChanged) {
+        fruitReportView->loadHtmlLines(state.fruitReport);
+        copyLinesInto(fruitReportSource, state.fruitReport);
+    }
+    if (change.comparisonChanged) {
+        comparisonView->loadHtmlLines(state.comparisonReport);
+        copyLinesInto(comparisonSource, state.comparisonReport);
     }
 }
 
-void MainWindow::About2Click() {
-    showAboutBox();
-}
-
-void MainWindow::ToolButton1Click() {
-    showAboutBox();
-}
-
-void MainWindow::ToolButton2Click() {
-    openProductPage();
-}
-
-void MainWindow::Exit1Click() {
-    close();
-}
-
-void MainWindow::Button1Click() {
-    showComparedFruitReport();
-}
-
-void MainWindow::Button3Click() {
-    fruitReportSource->show();
-    fruitReportSource->raise();
+void MainWindow::showComparisonTab(bool shown) {
+    // The program never selects a tab itself: the comparison tab comes in to the right of the
+    // report tab and leaves the shown tab as it was; parked, it leaves the report tab shown.
+    if (shown && reportTabs->indexOf(comparisonTab) < 0) {
+        parkedTabs->removeTab(parkedTabs->indexOf(comparisonTab));
+        const int current = reportTabs->currentIndex();
+        reportTabs->addTab(comparisonTab, kComparisonCaption);
+        if (current >= 0) {
+            reportTabs->setCurrentIndex(current);
+        }
+    } else if (!shown && parkedTabs->indexOf(comparisonTab) < 0) {
+        const int index = reportTabs->indexOf(comparisonTab);
+        if (index >= 0) {
+            reportTabs->removeTab(index);
+        }
+        parkedTabs->addTab(comparisonTab, kComparisonCaption);
+    }
 }

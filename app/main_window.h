@@ -1,10 +1,8 @@
 #pragma once
 
 #include <QMainWindow>
-#include <string>
-#include <vector>
 
-#include "compare/comparison_set.h"
+#include "compare/comparison_model.h"
 
 class QAction;
 class QComboBox;
@@ -22,23 +20,25 @@ class AboutBox;
 class HtmlView;
 
 // The main window: the fruit list on the left, the current fruit, the comparison controls and the
-// tool bar on top, the report tabs filling the rest. It owns the fruit table's lines, the lines of
-// the last single-fruit report and the fruits being compared.
+// tool bar on top, the report tabs filling the rest. It shows the comparison model's state and
+// hands every action of the user to the model; the rules are the model's.
 class MainWindow : public QMainWindow {
     Q_OBJECT
   public:
     static constexpr int kClientWidth = 992;
     static constexpr int kClientHeight = 666;
 
-    // Builds the window hidden and runs formCreate; an error there is shown in an error box and
-    // the window goes on with what was built.
+    // Builds the window hidden and loads the fruit table; an error there is shown in an error box
+    // and the window goes on with what was built.
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
     // The about box shown by the menu, the tool bar and every closing of the window.
-    void setAbout(AboutBox* about) { About = about; }
+    void setAboutBox(AboutBox* aboutBox) { aboutBox_ = aboutBox; }
 
-    // The controls, named as in the window's layout.
+    const ComparisonModel& model() const { return model_; }
+
+    // The controls; their object names are the layout's (docs/controls.md).
     QFrame* topPanel = nullptr;
     QGroupBox* currentFruitGroup = nullptr;
     QLabel* currentFruitLabel = nullptr;
@@ -47,8 +47,8 @@ class MainWindow : public QMainWindow {
     QComboBox* comparedFruitsCombo = nullptr;
     QPushButton* removeButton = nullptr;
     QToolBar* toolBar = nullptr;
-    QToolButton* productPageButton = nullptr;  // the product web page
-    QToolButton* aboutButton = nullptr;        // the about box
+    QToolButton* productPageButton = nullptr;
+    QToolButton* aboutButton = nullptr;
     QListWidget* fruitList = nullptr;
     QTabWidget* reportTabs = nullptr;
     QWidget* fruitReportTab = nullptr;
@@ -58,16 +58,17 @@ class MainWindow : public QMainWindow {
     HtmlView* comparisonView = nullptr;
     QPlainTextEdit* comparisonSource = nullptr;
     QTabWidget* parkedTabs = nullptr;
+    // Hidden and out of the user's reach; the window tests press them to refresh the report, to
+    // run its charts again and to show the page's source.
     QPushButton* refreshReportButton = nullptr;
     QPushButton* redrawChartsButton = nullptr;
     QPushButton* showSourceButton = nullptr;
-    QPlainTextEdit* spareMemo = nullptr;  // has no name in the layout; nothing uses it
     QMenu* helpMenu = nullptr;
     QAction* aboutAction = nullptr;
     QAction* exitAction = nullptr;
 
-    // Runs the comparison page's chart scripts in wb2; no control calls it.
-    void Button6Click();
+    // Runs the comparison page's chart scripts again; no control calls it.
+    void redrawComparisonCharts();
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -80,40 +81,13 @@ class MainWindow : public QMainWindow {
     void buildHiddenControls(QWidget* client);
     void describeControls();
     void connectHandlers();
-
-    void formCreate();
-    void formClose();
-    void formDestroy();
+    void loadFruitTable();
     void showAboutBox();
 
-    void listafrutasClick();
-    void About2Click();
-    void Exit1Click();
-    void ToolButton1Click();
-    void ToolButton2Click();
-    void Button1Click();
-    void Button2Click();
-    void Button3Click();
+    // Shows the model's state after an action and loads the pages the action wrote.
+    void render(const ComparisonChange& change);
+    void showComparisonTab(bool shown);
 
-    // The comparison.
-    void Button4Click();
-    void Button5Click();
-    void frutascomboChange();
-    void addListFruit();
-    void removeComboFruit();
-    void fillComparisonCombo();
-    void showComparedFruitReport();
-    void buildComparisonReport();
-    void setReportCaption(const QString& fruitName);
-    void bringInComparisonTab();
-    void parkComparisonTab();
-
-    // The chart scripts, after every page a report view has finished.
-    void wbDocumentComplete();
-    void wb2DocumentComplete();
-
-    AboutBox* About = nullptr;
-    std::vector<std::string> fruitLines;
-    std::vector<std::string> ReportLines;
-    ComparisonSet ComparisonFruits;
+    AboutBox* aboutBox_ = nullptr;
+    ComparisonModel model_;
 };

@@ -241,5 +241,4 @@ void MainWindow::buildHiddenControls(QWidget* client) {
     for (QPushButton* hidden : {refreshReportButton, redrawChartsButton, showSourceButton}) {
         hidden->hide();
     }
-    spareMemo = makeMemo("", QStringLiteral("Memo1"), client, QRect(328, 57, 457, 489));
 }

@@ -8,24 +8,24 @@ const char* const ComparisonSet::kLimitMessage =
 
 bool ComparisonSet::contains(const std::string& displayName) const {
     return std::any_of(fruits_.begin(), fruits_.end(),
-                       [&](const auto& fruit) { return fruit->displayName() == displayName; });
+                       [&](const auto& fruit) { return fruit.displayName() == displayName; });
 }
 
-Fruit& ComparisonSet::append(const std::string& tableLine) {
+const Fruit& ComparisonSet::append(const std::string& tableLine) {
     if (isFull()) {
         throw std::logic_error(kLimitMessage);
     }
-    auto fruit = std::make_unique<Fruit>(tableLine);
-    if (contains(fruit->displayName())) {
-        throw std::logic_error("\"" + fruit->displayName() + "\" is compared already");
+    Fruit fruit(tableLine);
+    if (contains(fruit.displayName())) {
+        throw std::logic_error("\"" + fruit.displayName() + "\" is compared already");
     }
     fruits_.push_back(std::move(fruit));
-    return *fruits_.back();
+    return fruits_.back();
 }
 
 bool ComparisonSet::remove(const std::string& displayName) {
     const auto found = std::find_if(fruits_.begin(), fruits_.end(), [&](const auto& fruit) {
-        return fruit->displayName() == displayName;
+        return fruit.displayName() == displayName;
     });
     if (found == fruits_.end()) {
         return false;
@@ -38,7 +38,7 @@ std::vector<std::string> ComparisonSet::displayNames() const {
     std::vector<std::string> names;
     names.reserve(fruits_.size());
     for (const auto& fruit : fruits_) {
-        names.push_back(fruit->displayName());
+        names.push_back(fruit.displayName());
     }
     return names;
 }

@@ -1,14 +1,13 @@
 #pragma once
 
 #include <cstddef>
-#include <memory>
 #include <string>
 #include <vector>
 
 #include "data/fruit.h"
 
 // The fruits being compared, in the order they were added: at most nine, no two with the same
-// display name. Owns its records.
+// display name. Owns its records: a record lives from its fruit's adding to its removal.
 class ComparisonSet {
   public:
     static constexpr std::size_t kLimit = 9;
@@ -21,7 +20,7 @@ class ComparisonSet {
     // Builds a record from a table line and puts it last. Raises ListIndexError for a line that is
     // not a fruit, and std::logic_error when the set is full or already holds a fruit of that name;
     // the set is unchanged then.
-    Fruit& append(const std::string& tableLine);
+    const Fruit& append(const std::string& tableLine);
 
     // Takes out and frees the first record of that display name; false when there is none.
     bool remove(const std::string& displayName);
@@ -31,8 +30,8 @@ class ComparisonSet {
     // The display names, first to last: the items of the comparison drop-down.
     std::vector<std::string> displayNames() const;
 
-    const std::vector<std::unique_ptr<Fruit>>& fruits() const { return fruits_; }
+    const std::vector<Fruit>& fruits() const { return fruits_; }
 
   private:
-    std::vector<std::unique_ptr<Fruit>> fruits_;
+    std::vector<Fruit> fruits_;
 };

@@ -27,36 +27,35 @@ ListIndexError::ListIndexError(std::size_t index)
     : std::out_of_range("List index out of bounds (" + std::to_string(index) + ")") {}
 
 Fruit::Fruit(const std::string& line) {
-    splitByDelimiter(Fields, line, ";");
-    for (std::size_t i = 1; i < Fields.size(); ++i) {
-        const double amount = parseNumber(Fields[i]).value_or(0.0);
-        if (isBlank(Fields[i]) || !(amount > 0.0)) {
-            Fields[i] = kStandInAmount;
+    splitByDelimiter(fields_, line, ";");
+    for (std::size_t i = 1; i < fields_.size(); ++i) {
+        const double amount = parseNumber(fields_[i]).value_or(0.0);
+        if (isBlank(fields_[i]) || !(amount > 0.0)) {
+            fields_[i] = kStandInAmount;
         }
     }
-    if (Fields.size() < kFieldCount) {
-        throw ListIndexError(Fields.size());
+    if (fields_.size() < kFieldCount) {
+        throw ListIndexError(fields_.size());
     }
     for (std::size_t j = 0; j < kFieldCount; ++j) {
-        TableEntries[j] = {Fields[j], kTableColumns[j].name, kTableColumns[j].unit};
+        tableEntries_[j] = {fields_[j], kTableColumns[j].name, kTableColumns[j].unit};
     }
     for (std::size_t k = 0; k < kFieldCount; ++k) {
-        DisplayEntries[k] = TableEntries[kDisplayToTableField[k]];
+        displayEntries_[k] = tableEntries_[kDisplayToTableField[k]];
     }
-    DisplayEntries[kDisplayName].value = displayNameOf(TableEntries[0].value);
+    displayEntries_[kDisplayName].value = displayNameOf(tableEntries_[0].value);
 }
 
-std::array<std::string, 4> Fruit::convertMicrogramEntries() {
+std::array<std::string, 4> Fruit::milligramAmounts() const {
     std::array<std::string, 4> milligrams;
     for (std::size_t i = 0; i < kMicrogramPositions.size(); ++i) {
-        NutrientEntry& entry = DisplayEntries[kMicrogramPositions[i]];
-        const auto micrograms = parseNumber(entry.value);
+        // Every amount was cleaned into a number; the fallbacks only guard the arithmetic.
+        const auto micrograms = parseNumber(displayEntries_[kMicrogramPositions[i]].value);
         if (micrograms) {
             milligrams[i] = formatNumber(*micrograms / 1000.0);
         } else {
             milligrams[i] = kMicrogramPositions[i] == kSelenium ? "0.001" : "0.0000000001";
         }
-        entry.unit = "mg";
     }
     return milligrams;
 }

@@ -20,26 +20,29 @@ class ListIndexError : public std::out_of_range {
     explicit ListIndexError(std::size_t index);
 };
 
-// One fruit's record, built from one line of the fruit table. Every amount is cleaned into a
-// positive number text ("0.002" stands in for empty, zero, negative and non-numeric fields) and
-// kept twice: in table order and in the order the reports show them. All texts are Windows-1252
-// bytes.
+// One fruit's record, built from one line of the fruit table and never changed afterwards. Every
+// amount is cleaned into a positive number text ("0.002" stands in for empty, zero, negative and
+// non-numeric fields) and kept twice: in table order and in the order the reports show them. All
+// texts are Windows-1252 bytes.
 class Fruit {
   public:
     // Throws ListIndexError("List index out of bounds (n)") for a line of n < 33 fields.
     explicit Fruit(const std::string& line);
 
-    // The four microgram amounts (Selenium, Folic acid, Vitamin K, Carotenoids) as milligram texts;
-    // sets those display units to "mg" and leaves the values alone, so every call gives the same
-    // texts.
-    std::array<std::string, 4> convertMicrogramEntries();
+    // The four microgram amounts (Selenium, Folic acid, Vitamin K, Carotenoids), in the order of
+    // kMicrogramPositions, as milligram texts for the reports.
+    std::array<std::string, 4> milligramAmounts() const;
 
-    // Empties lines and fills them with the 19 lines of this fruit's report page.
-    void writeReport(std::vector<std::string>& lines);
+    const std::string& displayName() const { return displayEntries_[kDisplayName].value; }
+    // The cleaned field texts, the name first.
+    const std::vector<std::string>& fields() const { return fields_; }
+    // The amounts in table order; entry 0 is the table's name.
+    const std::array<NutrientEntry, kFieldCount>& tableEntries() const { return tableEntries_; }
+    // The amounts in the reports' order; entry 0 holds the display name.
+    const std::array<NutrientEntry, kFieldCount>& displayEntries() const { return displayEntries_; }
 
-    const std::string& displayName() const { return DisplayEntries[kDisplayName].value; }
-
-    std::array<NutrientEntry, kFieldCount> TableEntries;
-    std::vector<std::string> Fields;
-    std::array<NutrientEntry, kFieldCount> DisplayEntries;
+  private:
+    std::vector<std::string> fields_;
+    std::array<NutrientEntry, kFieldCount> tableEntries_;
+    std::array<NutrientEntry, kFieldCount> displayEntries_;
 };

@@ -30,14 +30,14 @@ const std::array<Group, 10> kGroups = {{
 }};
 
 // The cell texts of one record, by display position: value and unit, or for the four microgram
-// amounts the milligram text. The conversion gives the same texts at every call, so one call serves
-// the whole page.
-std::array<std::string, kFieldCount> cellTexts(Fruit& fruit) {
+// amounts the milligram text.
+std::array<std::string, kFieldCount> cellTexts(const Fruit& fruit) {
     std::array<std::string, kFieldCount> cells;
+    const auto& entries = fruit.displayEntries();
     for (std::size_t k = 1; k < kFieldCount; ++k) {
-        cells[k] = fruit.DisplayEntries[k].value + fruit.DisplayEntries[k].unit;
+        cells[k] = entries[k].value + entries[k].unit;
     }
-    const auto milligrams = fruit.convertMicrogramEntries();
+    const auto milligrams = fruit.milligramAmounts();
     for (std::size_t i = 0; i < kMicrogramPositions.size(); ++i) {
         cells[kMicrogramPositions[i]] = milligrams[i] + "mg";
     }
@@ -46,7 +46,7 @@ std::array<std::string, kFieldCount> cellTexts(Fruit& fruit) {
 
 }  // namespace
 
-std::vector<std::string> comparisonReportLines(const std::vector<std::unique_ptr<Fruit>>& fruits) {
+std::vector<std::string> comparisonReportLines(const std::vector<Fruit>& fruits) {
     std::vector<std::string> lines;
     if (fruits.empty()) {
         return lines;
@@ -56,9 +56,9 @@ std::vector<std::string> comparisonReportLines(const std::vector<std::unique_ptr
     std::vector<std::array<std::string, kFieldCount>> cells;
     cells.reserve(fruits.size());
     for (const auto& fruit : fruits) {
-        cells.push_back(cellTexts(*fruit));
+        cells.push_back(cellTexts(fruit));
     }
-    const auto& names = fruits.front()->DisplayEntries;
+    const auto& names = fruits.front().displayEntries();
     for (const Group& group : kGroups) {
         const std::string heading = group.heading ? group.heading : names[group.namedBy].name;
         const std::string caption =
@@ -72,7 +72,7 @@ std::vector<std::string> comparisonReportLines(const std::vector<std::unique_ptr
         lines.push_back(head + "</tr></thead><tbody>");
         for (std::size_t f = 0; f < fruits.size(); ++f) {
             lines.emplace_back("<tr>");
-            lines.push_back("<th scope=\"row\">" + fruits[f]->displayName() + "</th>");
+            lines.push_back("<th scope=\"row\">" + fruits[f].displayName() + "</th>");
             for (const std::size_t column : group.columns) {
                 lines.push_back("<td>" + cells[f][column] + "</td>");
             }

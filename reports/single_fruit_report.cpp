@@ -1,9 +1,7 @@
 // The single-fruit report page: a heading, the energy and five tables of amounts per 100 g.
-#include <string>
-#include <vector>
+#include "reports/single_fruit_report.h"
 
 #include "data/app_folder.h"
-#include "data/fruit.h"
 #include "reports/page_head.h"
 
 namespace {
@@ -24,13 +22,13 @@ std::string tableHead(const char* headerCell) {
 
 }  // namespace
 
-void Fruit::writeReport(std::vector<std::string>& lines) {
-    const std::array<std::string, 4> mg = convertMicrogramEntries();
-    const auto& d = DisplayEntries;
+std::vector<std::string> singleFruitReportLines(const Fruit& fruit) {
+    const std::array<std::string, 4> mg = fruit.milligramAmounts();
+    const auto& d = fruit.displayEntries();
     const std::string& name = d[kDisplayName].value;
     const std::string end = "</tbody></table>";
 
-    lines.clear();
+    std::vector<std::string> lines;
     appendPageHead(lines, appFolder());
     lines.push_back("<h1>" + d[0].name + ": " + name + "</h1>");
     lines.emplace_back("<p>Nutritional values for 100 gr of product</p>");
@@ -71,4 +69,5 @@ void Fruit::writeReport(std::vector<std::string>& lines) {
     lines.push_back("<table><caption>" + name + " Fatty acids</caption>" +
                     tableHead("<th>Fatty acids</th>") + Row(d[30]) + Row(d[31]) + Row(d[32]) + end);
     lines.emplace_back("</BODY></HTML>");
+    return lines;
 }

@@ -13,6 +13,7 @@
 
 #include "data/fruit.h"
 #include "data/fruit_table.h"
+#include "reports/single_fruit_report.h"
 #include "reports/comparison_report.h"
 #include "reports/placeholder_page.h"
 
@@ -63,17 +64,17 @@ int main(int argc, char** argv) {
             return usage();
         }
         std::vector<std::string> lines;
-        Fruit(fruitLines[static_cast<std::size_t>(index)]).writeReport(lines);
+        lines = singleFruitReportLines(Fruit(fruitLines[static_cast<std::size_t>(index)]));
         print(lines);
     } else if (command == "compare" && args.size() >= 3 && args.size() <= 10) {
-        std::vector<std::unique_ptr<Fruit>> fruits;
+        std::vector<Fruit> fruits;
         std::set<int> seen;
         for (std::size_t i = 1; i < args.size(); ++i) {
             const int index = fruitIndex(args[i], names.size());
             if (index < 0 || !seen.insert(index).second) {
                 return usage();
             }
-            fruits.push_back(std::make_unique<Fruit>(fruitLines[static_cast<std::size_t>(index)]));
+            fruits.emplace_back(fruitLines[static_cast<std::size_t>(index)]);
         }
         print(comparisonReportLines(fruits));
     } else {

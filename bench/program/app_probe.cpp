@@ -6,9 +6,7 @@
 #include <QEventLoop>
 #include <QListWidget>
 #include <QPushButton>
-#include <QScreen>
 #include <QStringList>
-#include <QStyle>
 #include <QTimer>
 #include <QVariant>
 #include <QWebEnginePage>
@@ -22,6 +20,7 @@
 #include "app/application.h"
 #include "app/chart_warm_up.h"
 #include "app/main_window.h"
+#include "app/program_windows.h"
 #include "bench/program/bench_clock.h"
 #include "bench/program/chart_watch.h"
 #include "bench/program/process_memory.h"
@@ -29,21 +28,13 @@
 #include "data/fruit_table.h"
 #include "htmlview/html_view.h"
 #include "htmlview/web_engine_setup.h"
+#include "reports/single_fruit_report.h"
 #include "reports/chart_runner.h"
 #include "reports/read_app_file.h"
 
 namespace {
 
 constexpr int kTimeoutMs = 120000;
-
-// As the program shows its main window.
-void showCentred(QWidget& window) {
-    if (const QScreen* screen = window.screen()) {
-        window.setGeometry(QStyle::alignedRect(Qt::LeftToRight, Qt::AlignCenter, window.size(),
-                                               screen->availableGeometry()));
-    }
-    window.show();
-}
 
 // Runs the event loop until the condition holds; false when it did not within the time.
 bool runUntil(const std::function<bool()>& condition) {
@@ -89,7 +80,7 @@ void timeChartScripts() {
     std::vector<std::string> table;
     loadFruitTable(table);
     std::vector<std::string> page;
-    Fruit(table.at(0)).writeReport(page);
+    page = singleFruitReportLines(Fruit(table.at(0)));
     bool loaded = false;
     QObject::connect(&view, &HtmlView::documentComplete, [&] { loaded = true; });
     view.loadHtmlLines(page);
@@ -136,36 +127,21 @@ int main(int argc, char* argv[]) {
     prepareWebEngine();
     Application application(argc, argv);
     printFigure(QStringLiteral("mark.application"), sinceStart());
-    auto form1 = std::make_unique<MainWindow>();
-    printFigure(QStringLiteral("mark.form1"), sinceStart());
-    // QUORVEL_BENCH_LATE_ABOUT=1 tries a different start-up: the about box (and its view's
-    // page) made only once the placeholder page has its charts.
-    const bool lateAbout = qEnvironmentVariableIntValue("QUORVEL_BENCH_LATE_ABOUT") == 1;
-    std::unique_ptr<AboutBox> about;
-    bool likePageDone = false;
-    const auto makeAbout = [&] {
-        about = std::make_unique<AboutBox>();
-        form1->setAbout(about.get());
-        QObject::connect(about->likeView, &HtmlView::documentComplete,
-                         [&] { likePageDone = true; });
-        printFigure(QStringLiteral("mark.about"), sinceStart());
-    };
-    if (!lateAbout) {
-        makeAbout();
-    }
-
     // As the program: the charts drawn once out of sight after the first page.
     // QUORVEL_BENCH_NO_WARMUP=1 leaves that out, to see what it is worth.
     const bool warmUp = qEnvironmentVariableIntValue("QUORVEL_BENCH_NO_WARMUP") != 1;
-    ChartWarmUp chartWarmUp;
-    if (warmUp) {
-        chartWarmUp.startAfterFirstPage(*form1->fruitReportView);
-    }
+    ProgramWindows windows(warmUp);
+    printFigure(QStringLiteral("mark.windows"), sinceStart());
+    MainWindow* form1 = &windows.mainWindow();
+    ChartWarmUp& chartWarmUp = windows.chartWarmUp();
+    bool likePageDone = false;
+    QObject::connect(windows.aboutBox().likeView, &HtmlView::documentComplete,
+                     [&] { likePageDone = true; });
 
     ChartWatch report(form1->fruitReportView);
     ChartWatch comparison(form1->comparisonView);
     report.expect(QStringLiteral("0"));
-    showCentred(*form1);
+    windows.show();
     printFigure(QStringLiteral("mark.shown"), sinceStart());
 
     // 1. Start until the placeholder page has its chart scripts run.
@@ -175,9 +151,6 @@ int main(int argc, char* argv[]) {
     printFigure(QStringLiteral("mark.placeholder.loadFinished"), report.loadFinishedAt());
     printFigure(QStringLiteral("mark.placeholder.handled"), report.completedAt());
     printFigure(QStringLiteral("start"), report.doneAt());
-    if (lateAbout) {
-        makeAbout();
-    }
     if (!runUntil([&] { return likePageDone; })) {
         fail("the like page");
     }
@@ -228,7 +201,5 @@ int main(int argc, char* argv[]) {
     printFigure(QStringLiteral("memory.nine"), treePssMiB(getpid()));
 
     timeChartScripts();
-    about.reset();
-    form1.reset();
     return 0;
 }

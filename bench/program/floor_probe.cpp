@@ -21,6 +21,7 @@
 #include "data/fruit_table.h"
 #include "htmlview/web_engine_setup.h"
 #include "htmlview/win1252.h"
+#include "reports/single_fruit_report.h"
 #include "reports/comparison_report.h"
 #include "reports/placeholder_page.h"
 
@@ -68,12 +69,12 @@ int main(int argc, char* argv[]) {
 
     std::vector<std::string> table;
     loadFruitTable(table);
-    std::vector<std::unique_ptr<Fruit>> fruits;
+    std::vector<Fruit> fruits;
     for (int row = 0; row < 9; ++row) {
-        fruits.push_back(std::make_unique<Fruit>(table.at(static_cast<std::size_t>(row * 7))));
+        fruits.emplace_back(table.at(static_cast<std::size_t>(row * 7)));
     }
     std::vector<std::string> single;
-    Fruit(table.at(0)).writeReport(single);
+    single = singleFruitReportLines(Fruit(table.at(0)));
     printFigure(QStringLiteral("add"), load(view, pageText(single)));
 
     auto last = std::move(fruits.back());

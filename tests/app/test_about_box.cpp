@@ -38,8 +38,8 @@ class TestAboutBox : public QObject {
     void init() { writeTestAppFiles(); }
 
     void theWindow() {
-        AppWindows app;
-        AboutBox& about = *app.about;
+        ProgramWindows app;
+        AboutBox& about = app.aboutBox();
         QVERIFY(!about.isVisible());
         QCOMPARE(about.windowTitle(), QStringLiteral("About Quorvel"));
         QVERIFY(!about.windowIcon().isNull());
@@ -72,8 +72,8 @@ class TestAboutBox : public QObject {
     }
 
     void leftPressThanksAndItStays() {
-        AppWindows app;
-        AboutBox& about = *app.about;
+        ProgramWindows app;
+        AboutBox& about = app.aboutBox();
         QSignalSpy loaded(about.likeView, &HtmlView::documentComplete);
         QVERIFY(showLoaded(about, loaded));
         QWidget* page = pageWidget(about.likeView);
@@ -86,18 +86,18 @@ class TestAboutBox : public QObject {
 
         // Every later showing keeps the new caption: menu, tool bar, exit.
         ModalWatcher watcher;
-        app.form->aboutAction->trigger();
-        app.form->aboutButton->click();
-        app.form->show();
-        QVERIFY(QTest::qWaitForWindowExposed(app.form.get()));
-        app.form->close();
+        app.mainWindow().aboutAction->trigger();
+        app.mainWindow().aboutButton->click();
+        app.mainWindow().show();
+        QVERIFY(QTest::qWaitForWindowExposed(&app.mainWindow()));
+        app.mainWindow().close();
         QCOMPARE(watcher.aboutCaptions, (QStringList{kThanks, kThanks, kThanks}));
         QCOMPARE(watcher.aboutShownModal, 3);
     }
 
     void rightPressThanksToo() {
-        AppWindows app;
-        AboutBox& about = *app.about;
+        ProgramWindows app;
+        AboutBox& about = app.aboutBox();
         QSignalSpy loaded(about.likeView, &HtmlView::documentComplete);
         QVERIFY(showLoaded(about, loaded));
         QCOMPARE(about.okButton->text(), QStringLiteral("OK"));
@@ -109,8 +109,8 @@ class TestAboutBox : public QObject {
     }
 
     void escapeDoesNotClose() {
-        AppWindows app;
-        AboutBox& about = *app.about;
+        ProgramWindows app;
+        AboutBox& about = app.aboutBox();
         QSignalSpy loaded(about.likeView, &HtmlView::documentComplete);
         QVERIFY(showLoaded(about, loaded));
         QTest::keyClick(&about, Qt::Key_Escape);
@@ -126,15 +126,15 @@ class TestAboutBox : public QObject {
         ModalWatcher watcher;
         watcher.tryEscapeFirst = true;
         watcher.dismissAbout = ModalWatcher::Dismiss::ByCloseBox;
-        app.form->aboutAction->trigger();
+        app.mainWindow().aboutAction->trigger();
         QCOMPARE(watcher.aboutShownModal, 1);
         QVERIFY(!watcher.escapeClosedAbout);
         QVERIFY(!about.isVisible());
     }
 
     void linkOpensTheProductPage() {
-        AppWindows app;
-        AboutBox& about = *app.about;
+        ProgramWindows app;
+        AboutBox& about = app.aboutBox();
         QSignalSpy loaded(about.likeView, &HtmlView::documentComplete);
         QVERIFY(showLoaded(about, loaded));
         UrlRecorder browser;

@@ -128,9 +128,9 @@ QImage drawn(QWidget* widget) {
 }
 
 struct AppUnderTest {
-    AppWindows app;
-    MainWindow& form = *app.form;
-    AboutBox& about = *app.about;
+    ProgramWindows app;
+    MainWindow& form = app.mainWindow();
+    AboutBox& about = app.aboutBox();
     QList<QWidget*> formControls{
         form.fruitList,         form.addButton,   form.comparedFruitsCombo, form.removeButton,
         form.productPageButton, form.aboutButton, form.reportTabs,          form.fruitReportView};

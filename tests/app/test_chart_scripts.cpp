@@ -33,8 +33,8 @@ class TestChartScripts : public QObject {
     void cleanup() { writeTestAppFiles(); }
 
     void orderInEachView() {
-        AppWindows app;
-        MainWindow& form = *app.form;
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
         QSignalSpy reports(form.fruitReportView, &HtmlView::documentComplete);
         QSignalSpy comparisons(form.comparisonView, &HtmlView::documentComplete);
 
@@ -54,17 +54,17 @@ class TestChartScripts : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(tables(form.comparisonView), QStringLiteral("10"), 30000);
         QTRY_COMPARE_WITH_TIMEOUT(scriptsRan(form.comparisonView), kComparisonRun, 30000);
 
-        // The hidden Button2 and the method Button6Click run the sequences once more.
+        // The hidden Button2 and redrawComparisonCharts run the sequences once more.
         form.redrawChartsButton->click();
         QTRY_COMPARE_WITH_TIMEOUT(scriptsRan(form.fruitReportView), kReportRun + kReportRun, 30000);
-        form.Button6Click();
+        form.redrawComparisonCharts();
         QTRY_COMPARE_WITH_TIMEOUT(scriptsRan(form.comparisonView), kComparisonRun + kComparisonRun,
                                   30000);
     }
 
     void missingScriptGivesOneBoxPerPage() {
-        AppWindows app;
-        MainWindow& form = *app.form;
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
         QSignalSpy reports(form.fruitReportView, &HtmlView::documentComplete);
         QSignalSpy comparisons(form.comparisonView, &HtmlView::documentComplete);
         QTRY_COMPARE_WITH_TIMEOUT(reports.count(), 1, 30000);
@@ -102,8 +102,8 @@ class TestChartScripts : public QObject {
     }
 
     void editedScriptTakesEffectAtNextLoad() {
-        AppWindows app;
-        MainWindow& form = *app.form;
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
         QSignalSpy reports(form.fruitReportView, &HtmlView::documentComplete);
         add(form, 5);
         QTRY_COMPARE_WITH_TIMEOUT(tables(form.fruitReportView), QStringLiteral("5"), 30000);

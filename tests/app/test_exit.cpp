@@ -16,8 +16,8 @@ class TestExit : public QObject {
     void init() { writeTestAppFiles(); }
 
     void everyExitShowsTheAboutBox() {
-        AppWindows app;
-        MainWindow& form = *app.form;
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
         QVERIFY(QGuiApplication::quitOnLastWindowClosed());
         ModalWatcher watcher;
 
@@ -57,7 +57,7 @@ class TestExit : public QObject {
         QCOMPARE(watcher.aboutShownModal, 5);
         QVERIFY(!form.isVisible());
         QCOMPARE(watcher.aboutCaptions.size(), 5);
-        QVERIFY(!app.about->isVisible());
+        QVERIFY(!app.aboutBox().isVisible());
     }
 };
 

@@ -34,8 +34,8 @@ class TestMainWindow : public QObject {
     Q_OBJECT
   private slots:
     void startState() {
-        AppWindows app;
-        MainWindow& form = *app.form;
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
         QSignalSpy loaded(form.fruitReportView, &HtmlView::documentComplete);
         QVERIFY(!form.isVisible());
         QCOMPARE(form.windowTitle(), QStringLiteral("Quorvel"));
@@ -72,8 +72,8 @@ class TestMainWindow : public QObject {
     }
 
     void layoutFollowsResize() {
-        AppWindows app;
-        MainWindow& form = *app.form;
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.centralWidget()->size(), QSize(992, 666));
@@ -100,8 +100,8 @@ class TestMainWindow : public QObject {
     }
 
     void selectionShowsTheNameOnly() {
-        AppWindows app;
-        MainWindow& form = *app.form;
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         const QString caption = form.reportTabs->tabText(0);
@@ -137,8 +137,8 @@ class TestMainWindow : public QObject {
     }
 
     void menuHasNoShortcuts() {
-        AppWindows app;
-        MainWindow& form = *app.form;
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
         const QList<QAction*> bar = form.menuBar()->actions();
         QCOMPARE(bar.size(), 2);
         QCOMPARE(bar.at(0)->text(), QStringLiteral("Help"));
@@ -156,8 +156,8 @@ class TestMainWindow : public QObject {
     }
 
     void webPageButtonOpensTheProductPage() {
-        AppWindows app;
-        MainWindow& form = *app.form;
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         UrlRecorder browser;
@@ -171,8 +171,8 @@ class TestMainWindow : public QObject {
     }
 
     void hiddenButtonShowsTheReportText() {
-        AppWindows app;
-        MainWindow& form = *app.form;
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         form.showSourceButton->click();

@@ -9,6 +9,7 @@
 #include "data/fruit.h"
 #include "data/fruit_table.h"
 #include "report_pages.h"
+#include "reports/single_fruit_report.h"
 #include "reports/comparison_report.h"
 #include "reports/placeholder_page.h"
 
@@ -67,20 +68,20 @@ ReportPage singleFruitPage(int which) {
     }
     Fruit fruit(lines.at(index));
     std::vector<std::string> page;
-    fruit.writeReport(page);
+    page = singleFruitReportLines(fruit);
     return {joinLines(page), {fromWindows1252(fruit.displayName())}};
 }
 
 ReportPage comparisonPage(int fruitCount) {
     const auto& lines = fruitLines();
-    std::vector<std::unique_ptr<Fruit>> fruits;
+    std::vector<Fruit> fruits;
     ReportPage result;
     // Spread over the whole table: the first fruit, the last one and evenly between.
     for (int i = 0; i < fruitCount; ++i) {
         const std::size_t index = (lines.size() - 1) * static_cast<std::size_t>(i) /
                                   static_cast<std::size_t>(std::max(1, fruitCount - 1));
-        fruits.push_back(std::make_unique<Fruit>(lines.at(index)));
-        result.fruits << fromWindows1252(fruits.back()->displayName());
+        fruits.emplace_back(lines.at(index));
+        result.fruits << fromWindows1252(fruits.back().displayName());
     }
     result.html = joinLines(comparisonReportLines(fruits));
     return result;

@@ -36,22 +36,22 @@ class TestFruit : public QObject {
   private slots:
     void firstLineOfTheTable() {
         Fruit fruit(kLine0);
-        QCOMPARE(Q(fruit.TableEntries[0].value), QString("ACEROLA,(WEST INDIAN CHERRY),RAW"));
-        const NutrientEntry& name = fruit.DisplayEntries[0];
+        QCOMPARE(Q(fruit.tableEntries()[0].value), QString("ACEROLA,(WEST INDIAN CHERRY),RAW"));
+        const NutrientEntry& name = fruit.displayEntries()[0];
         QCOMPARE(Q(name.value), QString("Acerola,(west Indian Cherry),raw"));
         QCOMPARE(Q(name.name), QString("Fruit name"));
         QCOMPARE(Q(name.unit), QString("100 g"));
-        QCOMPARE(Q(fruit.DisplayEntries[1].value + "|" + fruit.DisplayEntries[1].name + "|" +
-                   fruit.DisplayEntries[1].unit),
+        QCOMPARE(Q(fruit.displayEntries()[1].value + "|" + fruit.displayEntries()[1].name + "|" +
+                   fruit.displayEntries()[1].unit),
                  QString("32|Energy|kcal"));
-        QCOMPARE(Q(fruit.DisplayEntries[7].value + "|" + fruit.DisplayEntries[7].name),
+        QCOMPARE(Q(fruit.displayEntries()[7].value + "|" + fruit.displayEntries()[7].name),
                  QString("0.002|Total sugars"));
-        QCOMPARE(Q(fruit.DisplayEntries[18].value + "|" + fruit.DisplayEntries[18].unit),
+        QCOMPARE(Q(fruit.displayEntries()[18].value + "|" + fruit.displayEntries()[18].unit),
                  Q("0.6|\xB5g"));
-        QCOMPARE(Q(fruit.DisplayEntries[29].value + "|" + fruit.DisplayEntries[29].name),
+        QCOMPARE(Q(fruit.displayEntries()[29].value + "|" + fruit.displayEntries()[29].name),
                  QString("0.002|Carotenoids"));
-        QCOMPARE(Q(fruit.DisplayEntries[3].value), QString("0.40"));  // kept as written
-        QCOMPARE(fruit.Fields.size(), std::size_t(33));
+        QCOMPARE(Q(fruit.displayEntries()[3].value), QString("0.40"));  // kept as written
+        QCOMPARE(fruit.fields().size(), std::size_t(33));
     }
 
     void displayOrderFollowsTheReports() {
@@ -90,10 +90,10 @@ class TestFruit : public QObject {
                                   "Monounsaturated fatty acids",
                                   "Polyunsaturated fatty acids"};
         for (std::size_t k = 0; k < kFieldCount; ++k) {
-            QCOMPARE(Q(fruit.DisplayEntries[k].name), QString(expected[k]));
+            QCOMPARE(Q(fruit.displayEntries()[k].name), QString(expected[k]));
         }
-        QCOMPARE(Q(fruit.DisplayEntries[14].value), QString("0.10"));  // zinc, field 15
-        QCOMPARE(Q(fruit.DisplayEntries[15].value), QString("7"));     // sodium, field 14
+        QCOMPARE(Q(fruit.displayEntries()[14].value), QString("0.10"));  // zinc, field 15
+        QCOMPARE(Q(fruit.displayEntries()[15].value), QString("7"));     // sodium, field 14
     }
 
     void cleaningReplacesWhatIsNotAPositiveNumber() {
@@ -110,14 +110,14 @@ class TestFruit : public QObject {
         const char* expected[] = {"0.002", "0.002", "0.002", "0.002", "0.002",
                                   "0.40",  "1e3",   " 12 ",  "0.002", "0.002"};
         for (int i = 1; i <= 10; ++i) {
-            QCOMPARE(Q(fruit.Fields[std::size_t(i)]), QString(expected[i - 1]));
-            QCOMPARE(fruit.TableEntries[std::size_t(i)].value, fruit.Fields[std::size_t(i)]);
+            QCOMPARE(Q(fruit.fields()[std::size_t(i)]), QString(expected[i - 1]));
+            QCOMPARE(fruit.tableEntries()[std::size_t(i)].value, fruit.fields()[std::size_t(i)]);
         }
     }
 
     void nameIsNeverCleaned() {
         Fruit fruit(lineWith({{0, ""}}));
-        QCOMPARE(Q(fruit.TableEntries[0].value), QString());
+        QCOMPARE(Q(fruit.tableEntries()[0].value), QString());
         QCOMPARE(Q(fruit.displayName()), QString());
     }
 
@@ -130,39 +130,32 @@ class TestFruit : public QObject {
         }
         QVERIFY_THROWS_EXCEPTION(ListIndexError, Fruit(""));
         Fruit longer(lineWith({{33, "-5"}, {34, "x"}}, 35));
-        QCOMPARE(longer.Fields.size(), std::size_t(35));
-        QCOMPARE(Q(longer.Fields[34]), QString("0.002"));
-        QCOMPARE(Q(longer.DisplayEntries[32].value), QString("1"));
+        QCOMPARE(longer.fields().size(), std::size_t(35));
+        QCOMPARE(Q(longer.fields()[34]), QString("0.002"));
+        QCOMPARE(Q(longer.displayEntries()[32].value), QString("1"));
     }
 
     void spanishTableEndsWithLinesTooShortForARecord() {
         const std::vector<std::string> lines = splitTableLines(loadResourceText("esdat", "text"));
         QCOMPARE(lines.size(), std::size_t(146));
         Fruit first(lines[0]);
-        QCOMPARE(first.DisplayEntries[1].value, Fruit(kLine0).DisplayEntries[1].value);
+        QCOMPARE(first.displayEntries()[1].value, Fruit(kLine0).displayEntries()[1].value);
         QVERIFY_THROWS_EXCEPTION(ListIndexError, Fruit{lines[144]});
     }
 
     void micrograms() {
         Fruit fruit(kLine0);
-        const auto first = fruit.convertMicrogramEntries();
+        const auto first = fruit.milligramAmounts();
         QCOMPARE(Q(first[0]), QString("0.0006"));
         QCOMPARE(Q(first[1]), QString("0.014"));
         QCOMPARE(Q(first[2]), QString("2E-6"));
         QCOMPARE(Q(first[3]), QString("2E-6"));
+        // The record itself stays as the table has it: micrograms, the value as written.
         for (std::size_t k : {18, 25, 28, 29}) {
-            QCOMPARE(Q(fruit.DisplayEntries[k].unit), QString("mg"));
+            QCOMPARE(Q(fruit.displayEntries()[k].unit), Q("\xB5g"));
         }
-        QCOMPARE(Q(fruit.TableEntries[18].unit), Q("\xB5g"));  // copies, not shared
-        QCOMPARE(Q(fruit.DisplayEntries[18].value), QString("0.6"));
-        QCOMPARE(fruit.convertMicrogramEntries(), first);
-
-        // Values not made by the constructor fall back to fixed texts.
-        fruit.DisplayEntries[18].value = "n/a";
-        fruit.DisplayEntries[25].value = "";
-        const auto fallback = fruit.convertMicrogramEntries();
-        QCOMPARE(Q(fallback[0]), QString("0.001"));
-        QCOMPARE(Q(fallback[1]), QString("0.0000000001"));
+        QCOMPARE(Q(fruit.displayEntries()[18].value), QString("0.6"));
+        QCOMPARE(fruit.milligramAmounts(), first);
     }
 
     void everyEmbeddedFruitBuilds() {
@@ -172,7 +165,7 @@ class TestFruit : public QObject {
             Fruit fruit(lines[i]);
             QCOMPARE(fruit.displayName(), names[i]);
             for (std::size_t k = 1; k < kFieldCount; ++k) {
-                const std::string& v = fruit.DisplayEntries[k].value;
+                const std::string& v = fruit.displayEntries()[k].value;
                 QVERIFY2(std::stod(v) > 0, v.c_str());
             }
         }

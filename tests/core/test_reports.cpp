@@ -7,6 +7,7 @@
 #include "data/app_folder.h"
 #include "data/fruit.h"
 #include "data/fruit_table.h"
+#include "reports/single_fruit_report.h"
 #include "reports/comparison_report.h"
 #include "reports/page_head.h"
 #include "reports/placeholder_page.h"
@@ -30,14 +31,14 @@ const Lines& table() {
 
 Lines fruitPage(std::size_t line) {
     Lines page{"stale line"};
-    Fruit(table()[line]).writeReport(page);
+    page = singleFruitReportLines(Fruit(table()[line]));
     return page;
 }
 
-std::vector<std::unique_ptr<Fruit>> fruitsAt(std::initializer_list<std::size_t> lines) {
-    std::vector<std::unique_ptr<Fruit>> fruits;
+std::vector<Fruit> fruitsAt(std::initializer_list<std::size_t> lines) {
+    std::vector<Fruit> fruits;
     for (std::size_t line : lines) {
-        fruits.push_back(std::make_unique<Fruit>(table()[line]));
+        fruits.emplace_back(table()[line]);
     }
     return fruits;
 }
@@ -122,8 +123,8 @@ class TestReports : public QObject {
 
     void reportReplacesThePreviousOne() {
         Lines page;
-        Fruit(table()[0]).writeReport(page);
-        Fruit(table()[27]).writeReport(page);
+        page = singleFruitReportLines(Fruit(table()[0]));
+        page = singleFruitReportLines(Fruit(table()[27]));
         QCOMPARE(page.size(), std::size_t(19));
         QCOMPARE(Q(page[3]), QString("<h1>Fruit name: Currants,red&white,raw</h1>"));
         QVERIFY(Q(page[7]).startsWith("<table><caption>Currants,red&white,raw nutrients"));

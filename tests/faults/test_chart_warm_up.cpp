@@ -27,13 +27,11 @@ QList<HtmlView*> views() {
 
 // The program at start: its two windows, and the warm-up waiting for the main window's first page.
 struct StartedProgram {
-    StartedProgram() { warmUp.startAfterFirstPage(*app.form->fruitReportView); }
-
     ModalWatcher watcher;
-    AppWindows app;
-    MainWindow& form = *app.form;
+    ProgramWindows app;
+    MainWindow& form = app.mainWindow();
     const qsizetype windowViews = views().size();
-    ChartWarmUp warmUp;
+    ChartWarmUp& warmUp = app.chartWarmUp();
     QSignalSpy done{&warmUp, &ChartWarmUp::done};
 };
 

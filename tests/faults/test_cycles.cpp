@@ -74,8 +74,8 @@ class TestCycles : public QObject {
     }
 
     void roundsThroughTheWindow() {
-        AppWindows app;
-        MainWindow& form = *app.form;
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
         QTRY_COMPARE_WITH_TIMEOUT(charts(form.fruitReportView), QStringLiteral("0"), kWait);
         const int rounds = 150;
         double residentAtBase = 0;

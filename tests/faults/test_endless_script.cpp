@@ -25,8 +25,8 @@ class TestEndlessScript : public QObject {
         restoreAppFiles();
         writeAppFile("vis.dat", "for (;;) {}\n");
         ModalWatcher watcher;
-        AppWindows app;
-        MainWindow& form = *app.form;
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
         QSignalSpy reports(form.fruitReportView, &HtmlView::documentComplete);
         QSignalSpy comparisons(form.comparisonView, &HtmlView::documentComplete);
         // The placeholder page has finished and its scripts were handed over: vis.dat spins.
@@ -61,8 +61,8 @@ class TestEndlessScript : public QObject {
         restoreAppFiles();
         writeAppFile("vis.dat", "for (;;) {}\n");
         ModalWatcher watcher;
-        AppWindows app;
-        MainWindow& form = *app.form;
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
         QSignalSpy reports(form.fruitReportView, &HtmlView::documentComplete);
         QTRY_VERIFY_WITH_TIMEOUT(reports.count() >= 1, 60000);  // the placeholder's scripts spin
 

@@ -28,10 +28,10 @@ void waitForPages(QSignalSpy& reports, QSignalSpy& comparisons) {
 }
 
 // Two fruits compared and both pages charted: the state every case starts from and ends in.
-void comparingTwo(std::unique_ptr<AppWindows>& app) {
+void comparingTwo(std::unique_ptr<ProgramWindows>& app) {
     restoreAppFiles();
-    app = std::make_unique<AppWindows>();
-    MainWindow& form = *app->form;
+    app = std::make_unique<ProgramWindows>();
+    MainWindow& form = app->mainWindow();
     addFruit(form, 0);
     addFruit(form, 1);
     QTRY_VERIFY_WITH_TIMEOUT(reportShows(form, form.comparedFruitsCombo->currentText()), kWait);
@@ -79,7 +79,7 @@ class TestScriptFileFaults : public QObject {
     void brokenScript() {
         QFETCH(QString, file);
         QFETCH(Fault, fault);
-        MainWindow& form = *app_->form;
+        MainWindow& form = app_->mainWindow();
         ModalWatcher watcher;
         breakAppFile(file.toStdString(), fault);
         QSignalSpy reports(form.fruitReportView, &HtmlView::documentComplete);
@@ -136,23 +136,23 @@ class TestScriptFileFaults : public QObject {
         restoreAppFiles();
         breakAppFile("jq.dat", Fault::Missing);
         ModalWatcher watcher;
-        AppWindows app;
-        QSignalSpy reports(app.form->fruitReportView, &HtmlView::documentComplete);
+        ProgramWindows app;
+        QSignalSpy reports(app.mainWindow().fruitReportView, &HtmlView::documentComplete);
         QTRY_COMPARE_WITH_TIMEOUT(reports.count(), 1, kWait);
-        QCOMPARE(charts(app.form->fruitReportView), QString());
+        QCOMPARE(charts(app.mainWindow().fruitReportView), QString());
         QCOMPARE(watcher.boxes.size(), std::size_t{1});
         QVERIFY(watcher.boxes.at(0).text.startsWith(
             QStringLiteral("Cannot open file \"%1\".")
                 .arg(QString::fromStdString(appFilePath("jq.dat")))));
         restoreAppFiles();
-        addFruit(*app.form, 3);
+        addFruit(app.mainWindow(), 3);
         QTRY_VERIFY_WITH_TIMEOUT(
-            reportShows(*app.form, app.form->comparedFruitsCombo->currentText()), kWait);
+            reportShows(app.mainWindow(), app.mainWindow().comparedFruitsCombo->currentText()), kWait);
         QCOMPARE(watcher.boxes.size(), std::size_t{1});
     }
 
   private:
-    std::unique_ptr<AppWindows> app_;
+    std::unique_ptr<ProgramWindows> app_;
 };
 
 // A style sheet is the engine's business: whatever it holds, no box, and the charts are drawn.
@@ -173,7 +173,7 @@ class TestStyleSheetFaults : public QObject {
     void brokenStyleSheet() {
         QFETCH(QString, file);
         QFETCH(Fault, fault);
-        MainWindow& form = *app_->form;
+        MainWindow& form = app_->mainWindow();
         ModalWatcher watcher;
         breakAppFile(file.toStdString(), fault);
         QSignalSpy reports(form.fruitReportView, &HtmlView::documentComplete);
@@ -188,7 +188,7 @@ class TestStyleSheetFaults : public QObject {
     }
 
   private:
-    std::unique_ptr<AppWindows> app_;
+    std::unique_ptr<ProgramWindows> app_;
 };
 
 // The about box's page: whatever it holds, the about box shows and closes, and no box appears.
@@ -204,16 +204,16 @@ class TestLikePageFaults : public QObject {
         restoreAppFiles();
         breakAppFile(file.toStdString(), fault);
         ModalWatcher watcher;
-        AppWindows app;
-        QSignalSpy likePages(app.about->likeView, &HtmlView::documentComplete);
+        ProgramWindows app;
+        QSignalSpy likePages(app.aboutBox().likeView, &HtmlView::documentComplete);
         QTRY_VERIFY_WITH_TIMEOUT(likePages.count() >= 1, kWait);
-        app.form->aboutButton->click();  // shown modally, dismissed by the watcher
+        app.mainWindow().aboutButton->click();  // shown modally, dismissed by the watcher
         QCOMPARE(watcher.aboutShown, 1);
-        QCOMPARE(pageValue(app.about->likeView, QStringLiteral("String(6 * 7)")),
+        QCOMPARE(pageValue(app.aboutBox().likeView, QStringLiteral("String(6 * 7)")),
                  QStringLiteral("42"));
-        addFruit(*app.form, 2);
+        addFruit(app.mainWindow(), 2);
         QTRY_VERIFY_WITH_TIMEOUT(
-            reportShows(*app.form, app.form->comparedFruitsCombo->currentText()), kWait);
+            reportShows(app.mainWindow(), app.mainWindow().comparedFruitsCombo->currentText()), kWait);
         QCOMPARE(watcher.boxes.size(), std::size_t{0});
     }
 };

@@ -41,8 +41,8 @@ class TestKilledRenderProcess : public QObject {
   private slots:
     void initTestCase() {
         restoreAppFiles();
-        app_ = std::make_unique<AppWindows>();
-        MainWindow& form = *app_->form;
+        app_ = std::make_unique<ProgramWindows>();
+        MainWindow& form = app_->mainWindow();
         for (const int row : {4, 9, 14}) {
             addFruit(form, row);
         }
@@ -60,12 +60,12 @@ class TestKilledRenderProcess : public QObject {
     }
     void killedWhileShown() {
         QFETCH(int, which);
-        MainWindow& form = *app_->form;
-        HtmlView* views[] = {form.fruitReportView, form.comparisonView, app_->about->likeView};
+        MainWindow& form = app_->mainWindow();
+        HtmlView* views[] = {form.fruitReportView, form.comparisonView, app_->aboutBox().likeView};
         HtmlView* view = views[which];
         ModalWatcher watcher;
         const QStringList before = comparisonState(form);
-        const QString likePage = pageValue(app_->about->likeView, QStringLiteral("document.title"));
+        const QString likePage = pageValue(app_->aboutBox().likeView, QStringLiteral("document.title"));
         QVERIFY(!likePage.isEmpty());
 
         const qint64 pid = view->page()->renderProcessPid();
@@ -79,13 +79,13 @@ class TestKilledRenderProcess : public QObject {
         QTRY_VERIFY_WITH_TIMEOUT(reportShows(form, form.comparedFruitsCombo->currentText()), kWait);
         QTRY_VERIFY_WITH_TIMEOUT(comparisonShows(form, 3), kWait);
         QTRY_COMPARE_WITH_TIMEOUT(
-            pageValue(app_->about->likeView, QStringLiteral("document.title")), likePage, kWait);
+            pageValue(app_->aboutBox().likeView, QStringLiteral("document.title")), likePage, kWait);
         QCOMPARE(comparisonState(form), before);
         QCOMPARE(watcher.boxes.size(), std::size_t{0});
     }
 
   private:
-    std::unique_ptr<AppWindows> app_;
+    std::unique_ptr<ProgramWindows> app_;
 };
 
 QUORVEL_REGISTER_GUI_TEST(TestKilledRenderProcess);

@@ -43,8 +43,8 @@ class TestNoNetwork : public QObject {
 
     void wholeSessionStaysOffTheNetwork() {
         ModalWatcher watcher;
-        AppWindows app;
-        MainWindow& form = *app.form;
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
         RequestFilter& filter = form.fruitReportView->requestFilter();
         QWebEngineProfile* profile = form.fruitReportView->page()->profile();
         RecordingInterceptor recorder(filter);

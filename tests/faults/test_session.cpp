@@ -15,8 +15,8 @@ class TestSession : public QObject {
 
     void startAddThreeRemoveOneExit() {
         ModalWatcher watcher;
-        AppWindows app;
-        MainWindow& form = *app.form;
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
         QTRY_COMPARE_WITH_TIMEOUT(charts(form.fruitReportView), QStringLiteral("0"), 60000);
         for (const int row : {1, 2, 3}) {
             addFruit(form, row);

@@ -1,0 +1,30 @@
+#include "app/program_windows.h"
+
+#include "app/about_box.h"
+#include "app/centre_on_screen.h"
+#include "app/chart_warm_up.h"
+#include "app/main_window.h"
+
+ProgramWindows::ProgramWindows(bool warmUpCharts)
+    : mainWindow_(std::make_unique<MainWindow>()),
+      aboutBox_(std::make_unique<AboutBox>()),
+      chartWarmUp_(std::make_unique<ChartWarmUp>()) {
+    mainWindow_->setAboutBox(aboutBox_.get());
+    // The first report the user asks for then does not wait for the web engine to compile
+    // Chart.js.
+    if (warmUpCharts) {
+        chartWarmUp_->startAfterFirstPage(*mainWindow_->fruitReportView);
+    }
+}
+
+ProgramWindows::~ProgramWindows() {
+    chartWarmUp_.reset();
+    mainWindow_->setAboutBox(nullptr);
+    aboutBox_.reset();
+    mainWindow_.reset();
+}
+
+void ProgramWindows::show() {
+    centreOnScreen(*mainWindow_);
+    mainWindow_->show();
+}

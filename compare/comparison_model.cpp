@@ -1,0 +1,121 @@
+#include "compare/comparison_model.h"
+
+#include <algorithm>
+#include <utility>
+
+#include "data/fruit_table.h"
+#include "reports/comparison_report.h"
+#include "reports/single_fruit_report.h"
+
+const char* const ComparisonModel::kLimitMessage = ComparisonSet::kLimitMessage;
+
+ComparisonModel::ComparisonModel(std::vector<std::string> fruitLines)
+    : fruitLines_(std::move(fruitLines)) {
+    state_.fruitNames = fruitListNames(fruitLines_);
+    // The first entry is selected from the start; the label keeps its own text until the user
+    // selects one.
+    state_.selectedRow = state_.fruitNames.empty() ? -1 : 0;
+}
+
+ComparisonChange ComparisonModel::selectFruit(int row) {
+    if (row < 0 || static_cast<std::size_t>(row) >= state_.fruitNames.size()) {
+        return {};
+    }
+    state_.selectedRow = row;
+    state_.fruitLabel = state_.fruitNames[static_cast<std::size_t>(row)];
+    return {};
+}
+
+ComparisonChange ComparisonModel::addSelectedFruit() {
+    if (compared_.count() >= ComparisonSet::kLimit) {
+        return {true, false, false};
+    }
+    const int row = state_.selectedRow;
+    if (row < 0 || static_cast<std::size_t>(row) >= state_.fruitNames.size()) {
+        return {};
+    }
+    const std::string name = state_.fruitNames[static_cast<std::size_t>(row)];
+    if (compared_.contains(name)) {
+        return {};  // compared already: nothing changes, nothing is rebuilt
+    }
+    // The table line by the list's position, not by the name. A line that is no fruit throws
+    // here, before anything has changed.
+    compared_.append(fruitLines_[static_cast<std::size_t>(row)]);
+    fillChosenFromSet();
+    ComparisonChange change;
+    change.fruitReportChanged = writeChosenFruitReport();
+    setCaption(name);
+    if (compared_.count() >= 2) {
+        state_.comparisonTabShown = true;
+        writeComparison();
+        change.comparisonChanged = true;
+    }
+    return change;
+}
+
+ComparisonChange ComparisonModel::removeChosenFruit() {
+    ComparisonChange change;
+    if (!state_.comparedNames.empty() && state_.chosenIndex >= 0) {
+        const std::string chosen =
+            state_.comparedNames[static_cast<std::size_t>(state_.chosenIndex)];
+        compared_.remove(chosen);
+        fillChosenFromSet();
+        if (!state_.comparedNames.empty()) {
+            change.fruitReportChanged = writeChosenFruitReport();
+            setCaption(state_.comparedNames[static_cast<std::size_t>(state_.chosenIndex)]);
+        }
+    }
+    if (compared_.count() >= 2) {
+        writeComparison();
+        change.comparisonChanged = true;
+    } else {
+        state_.comparisonTabShown = false;
+    }
+    return change;
+}
+
+ComparisonChange ComparisonModel::chooseComparedFruit(int index) {
+    if (index < 0 || static_cast<std::size_t>(index) >= state_.comparedNames.size()) {
+        return {};
+    }
+    state_.chosenIndex = index;
+    ComparisonChange change;
+    change.fruitReportChanged = writeChosenFruitReport();
+    setCaption(state_.comparedNames[static_cast<std::size_t>(index)]);
+    return change;
+}
+
+ComparisonChange ComparisonModel::refreshFruitReport() {
+    ComparisonChange change;
+    change.fruitReportChanged = writeChosenFruitReport();
+    return change;
+}
+
+void ComparisonModel::fillChosenFromSet() {
+    state_.comparedNames = compared_.displayNames();
+    state_.chosenIndex = static_cast<int>(state_.comparedNames.size()) - 1;
+}
+
+bool ComparisonModel::writeChosenFruitReport() {
+    if (state_.chosenIndex < 0) {
+        return false;  // nothing chosen
+    }
+    // The chosen fruit is found in the list by its name, and its report is written from that
+    // table line.
+    const std::string& chosen = state_.comparedNames[static_cast<std::size_t>(state_.chosenIndex)];
+    const auto found = std::find(state_.fruitNames.begin(), state_.fruitNames.end(), chosen);
+    if (found == state_.fruitNames.end()) {
+        return false;
+    }
+    const auto row = static_cast<std::size_t>(found - state_.fruitNames.begin());
+    state_.fruitReport = singleFruitReportLines(Fruit(fruitLines_[row]));
+    return true;
+}
+
+void ComparisonModel::setCaption(const std::string& fruitName) {
+    state_.reportCaption = fruitName + " Report";
+}
+
+void ComparisonModel::writeComparison() {
+    state_.comparisonReport = comparisonReportLines(compared_.fruits());
+}
