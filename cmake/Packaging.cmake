@@ -3,14 +3,14 @@
 # The program finds every file it reads in its own folder (AppFolder: the folder of
 # /proc/self/exe, links resolved), so the install keeps that folder whole:
 #
-#   <prefix>/lib/quorvel/            the executable and the nine files it reads beside it
+#   <prefix>/lib/quorvel/            the executable and the ten files it reads beside it
 #   <prefix>/bin/quorvel             a relative link to ../lib/quorvel/quorvel, for the PATH
 #   <prefix>/share/applications/     the desktop entry
 #   <prefix>/share/metainfo/         the AppStream description
 #   <prefix>/share/icons/hicolor/    the application icon, every size we draw
 #   <prefix>/share/doc/quorvel/      the copyright notice
 #
-# The nine files are installed from where the build places them beside the program
+# The ten files are installed from where the build places them beside the program
 # (QUORVEL_BIN_DIR), exactly as the program reads them when started from the build tree.
 
 set(QUORVEL_APP_ID org.quorvel.Quorvel)
@@ -41,6 +41,7 @@ if(TARGET quorvel)
         ${QUORVEL_BIN_DIR}/vis.dat
         ${QUORVEL_BIN_DIR}/exa.dat
         ${QUORVEL_BIN_DIR}/exacomp.dat
+        ${QUORVEL_BIN_DIR}/rank.dat
         ${QUORVEL_BIN_DIR}/quorvel.html
         DESTINATION ${QUORVEL_INSTALL_PROGRAM_DIR})
 

@@ -6,6 +6,7 @@
 const ChartScriptFiles kReportChartFiles = {"jq.dat", "enh.dat", "exc.dat", "vis.dat", "exa.dat"};
 const ChartScriptFiles kComparisonChartFiles = {"jq.dat", "enh.dat", "exc.dat", "vis.dat",
                                                 "exacomp.dat"};
+const ChartScriptFiles kRankingChartFiles = {"jq.dat", "enh.dat", "exc.dat", "vis.dat", "rank.dat"};
 
 void runChartScripts(ScriptTarget& view, const ChartScriptFiles& files, const std::string& folder) {
     for (const char* file : files) {
@@ -19,4 +20,8 @@ void runReportCharts(ScriptTarget& view) {
 
 void runComparisonCharts(ScriptTarget& comparisonView) {
     runChartScripts(comparisonView, kComparisonChartFiles, appFolder());
+}
+
+void runRankingCharts(ScriptTarget& view) {
+    runChartScripts(view, kRankingChartFiles, appFolder());
 }

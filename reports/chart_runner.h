@@ -14,6 +14,7 @@ class ScriptTarget {
 using ChartScriptFiles = std::array<const char*, 5>;
 extern const ChartScriptFiles kReportChartFiles;      // the single-fruit page
 extern const ChartScriptFiles kComparisonChartFiles;  // the comparison page
+extern const ChartScriptFiles kRankingChartFiles;     // the ranking of all fruits by one amount
 
 // Reads each file afresh from folder and runs it, one after the other, so a later script can use
 // what an earlier one defined. A file that cannot be read stops the sequence with its error.
@@ -22,3 +23,4 @@ void runChartScripts(ScriptTarget& view, const ChartScriptFiles& files, const st
 // The same with the program's own folder.
 void runReportCharts(ScriptTarget& view);
 void runComparisonCharts(ScriptTarget& comparisonView);
+void runRankingCharts(ScriptTarget& view);

@@ -98,10 +98,10 @@ brought=$(comm -13 "$work/installed-before" <(installed_packages) | grep -vx 'qu
 dpkg-query -W -f='${Status}' quorvel | grep -q 'install ok installed' ||
   fail "dpkg does not list quorvel as installed"
 
-# What it installed: one program folder with the program and the nine files it reads, the
+# What it installed: one program folder with the program and the ten files it reads, the
 # launcher link, the desktop entry, the metainfo and the icon in every size.
 for name in quorvel basic.css visualize.css visualize-light.css jq.dat enh.dat exc.dat vis.dat \
-  exa.dat exacomp.dat quorvel.html; do
+  exa.dat exacomp.dat rank.dat quorvel.html; do
   [ -f "$program_dir/$name" ] || fail "$program_dir/$name is not installed"
   [ -s "$program_dir/$name" ] || fail "$program_dir/$name is empty"
   cmp -s "$program_dir/$name" "$build_dir/bin/$name" || [ "$name" = quorvel ] ||

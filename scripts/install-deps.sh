@@ -14,6 +14,8 @@ if [ "${QUORVEL_TEST_DEPS:-0}" = 1 ]; then
   # The package check: build the .deb, validate its desktop entry and metainfo, watch the
   # installed program's windows.
   packages+=(dpkg-dev file appstream desktop-file-utils xdotool x11-utils)
+  # The report export: the saved PDF's text and pictures are read back with poppler's tools.
+  packages+=(poppler-utils)
 fi
 
 missing=()

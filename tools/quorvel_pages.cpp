@@ -5,6 +5,8 @@
 //   quorvel-pages placeholder          the placeholder page
 //   quorvel-pages fruit N              the single-fruit page of table line N (0 to 144)
 //   quorvel-pages compare N1 N2 ...    the comparison page of 2 to 9 distinct lines, in that order
+//   quorvel-pages rank COLUMN          the ranking of all fruits by amount COLUMN (1 Water to 32
+//                                      Polyunsaturated fatty acids)
 #include <cstdio>
 #include <memory>
 #include <set>
@@ -16,11 +18,14 @@
 #include "reports/single_fruit_report.h"
 #include "reports/comparison_report.h"
 #include "reports/placeholder_page.h"
+#include "reports/ranking.h"
+#include "reports/ranking_page.h"
 
 namespace {
 
 const char* const kUsage =
-    "usage: quorvel-pages list | placeholder | fruit N | compare N1 N2 [... N9]  (N: 0 to 144)\n";
+    "usage: quorvel-pages list | placeholder | fruit N | compare N1 N2 [... N9] | rank COLUMN  "
+    "(N: 0 to 144, COLUMN: 1 to 32)\n";
 
 int usage() {
     std::fputs(kUsage, stderr);
@@ -41,6 +46,15 @@ int fruitIndex(const std::string& arg, std::size_t fruitCount) {
     }
     const int index = std::stoi(arg);
     return index < static_cast<int>(fruitCount) ? index : -1;
+}
+
+// An amount column (1 to 32), or 0 when the argument is not one.
+std::size_t amountColumn(const std::string& arg) {
+    if (arg.empty() || arg.size() > 2 || arg.find_first_not_of("0123456789") != std::string::npos) {
+        return 0;
+    }
+    const auto column = static_cast<std::size_t>(std::stoi(arg));
+    return column >= kFirstAmountColumn && column <= kLastAmountColumn ? column : 0;
 }
 
 }  // namespace
@@ -77,6 +91,12 @@ int main(int argc, char** argv) {
             fruits.emplace_back(fruitLines[static_cast<std::size_t>(index)]);
         }
         print(comparisonReportLines(fruits));
+    } else if (command == "rank" && args.size() == 2) {
+        const std::size_t column = amountColumn(args[1]);
+        if (column == 0) {
+            return usage();
+        }
+        print(rankingPageLines(fruitLines, column));
     } else {
         return usage();
     }

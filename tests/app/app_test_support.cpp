@@ -14,7 +14,8 @@ void writeTestScript(const std::string& name, const std::string& record) {
 }
 
 void writeTestAppFiles() {
-    for (const char* name : {"jq.dat", "enh.dat", "exc.dat", "vis.dat", "exa.dat", "exacomp.dat"}) {
+    for (const char* name :
+         {"jq.dat", "enh.dat", "exc.dat", "vis.dat", "exa.dat", "exacomp.dat", "rank.dat"}) {
         writeTestScript(name, name);
     }
     std::ofstream page(appFolder() + "quorvel.html", std::ios::binary | std::ios::trunc);

@@ -16,7 +16,7 @@ class QWebEngineView;
 // The chart scripts each add their own file name to the attribute "data-ran" of the page's root
 // element, so a test can read which scripts ran in a page and in which order.
 void writeTestScript(const std::string& name, const std::string& record);
-void writeTestAppFiles();  // all six scripts and a small like page, beside the test program
+void writeTestAppFiles();  // all seven scripts and a small like page, beside the test program
 void removeAppFile(const std::string& name);
 QString scriptsRan(QWebEngineView* view);
 // Takes the product page's address instead of a browser.

@@ -18,3 +18,5 @@ ReportPage singleFruitPage(int which);
 ReportPage comparisonPage(int fruitCount);
 // The page the report view shows before any fruit is compared.
 QString placeholderPageText();
+// The ranking of all fruits by amount column (1 to 32).
+QString rankingPageText(int column);

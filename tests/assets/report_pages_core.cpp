@@ -12,6 +12,7 @@
 #include "reports/single_fruit_report.h"
 #include "reports/comparison_report.h"
 #include "reports/placeholder_page.h"
+#include "reports/ranking_page.h"
 
 namespace {
 
@@ -89,4 +90,10 @@ ReportPage comparisonPage(int fruitCount) {
 
 QString placeholderPageText() {
     return fromWindows1252(placeholderPage());
+}
+
+QString rankingPageText(int column) {
+    std::vector<std::string> lines;
+    loadFruitTable(lines);
+    return joinLines(rankingPageLines(lines, static_cast<std::size_t>(column)));
 }

@@ -31,7 +31,7 @@ class TestLikePageAndIcons : public QObject {
 void TestLikePageAndIcons::filesBesideTheProgram() {
     for (const char* name :
          {"basic.css", "visualize.css", "visualize-light.css", "jq.dat", "enh.dat", "exc.dat",
-          "vis.dat", "exa.dat", "exacomp.dat", "quorvel.html"}) {
+          "vis.dat", "exa.dat", "exacomp.dat", "rank.dat", "quorvel.html"}) {
         QFileInfo file(WebHarness::assetFolder() + QString::fromLatin1(name));
         QVERIFY2(file.isFile() && file.size() > 100, name);
     }
@@ -40,8 +40,9 @@ void TestLikePageAndIcons::filesBesideTheProgram() {
 // The program hands the script files to the page as Windows-1252 bytes: only ASCII survives that
 // unchanged. The style sheets and the like page are kept ASCII as well.
 void TestLikePageAndIcons::chartScriptsArePureAscii() {
-    for (const char* name : {"jq.dat", "enh.dat", "exc.dat", "vis.dat", "exa.dat", "exacomp.dat",
-                             "basic.css", "visualize.css", "visualize-light.css", "quorvel.html"}) {
+    for (const char* name :
+         {"jq.dat", "enh.dat", "exc.dat", "vis.dat", "exa.dat", "exacomp.dat", "rank.dat",
+          "basic.css", "visualize.css", "visualize-light.css", "quorvel.html"}) {
         QFile file(WebHarness::assetFolder() + QString::fromLatin1(name));
         QVERIFY2(file.open(QIODevice::ReadOnly), name);
         const QByteArray bytes = file.readAll();

@@ -18,7 +18,9 @@ def check(cond, what):
 
 for bad in [[], ["nope"], ["fruit"], ["fruit", "145"], ["fruit", "-1"], ["fruit", "1x"],
             ["compare", "3"], ["compare", "1", "1"], ["compare"] + [str(i) for i in range(10)],
-            ["list", "extra"], ["placeholder", "x"], ["fruit", "007", "8"]]:
+            ["list", "extra"], ["placeholder", "x"], ["fruit", "007", "8"], ["rank"], ["rank", "0"],
+            ["rank", "33"], ["rank", "-1"], ["rank", "1.5"], ["rank", "x"], ["rank", "19", "20"],
+            ["rank", ""], ["rank", "019"]]:
     r = run(*bad)
     check(r.returncode == 2, f"{bad}: exit {r.returncode}")
     check(r.stdout == b"", f"{bad}: printed to stdout")
@@ -42,6 +44,13 @@ for fruits in (["0", "2"], ["144", "27", "0"], [str(i) for i in range(136, 145)]
     check(page.count(b"\r\n") == 44 + 62 * len(fruits), f"compare {fruits}: line count")
     rows = [l for l in page.split(b"\r\n") if l.startswith(b'<th scope="row">')]
     check(len(rows) == 10 * len(fruits), f"compare {fruits}: rows")
+
+for column in range(1, 33):
+    page = run("rank", str(column)).stdout
+    rows = [l for l in page.split(b"\r\n") if b'<th scope="row">' in l]
+    check(len(rows) == 145 and page.endswith(b"</BODY></HTML>\r\n"), f"rank {column}: rows")
+    check(b"\n" not in page.replace(b"\r\n", b""), f"rank {column}: line ends")
+check(run("rank", "18").stdout.count(b"\xb5g</td>") > 0, "rank 18: selenium in \xb5g")
 
 if failures:
     print("\n".join(failures))

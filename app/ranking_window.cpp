@@ -1,0 +1,128 @@
+// The ranking window: the chosen amount's ranking page in a report view, the chart scripts after
+// every page, and a click on a fruit's name traced back to the fruit's table row.
+#include "app/ranking_window.h"
+
+#include <QComboBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPointer>
+#include <QVBoxLayout>
+#include <QWebEngineScript>
+#include <utility>
+
+#include "app/app_fonts.h"
+#include "app/app_icon.h"
+#include "app/error_report.h"
+#include "app/view_script_target.h"
+#include "data/nutrient_columns.h"
+#include "htmlview/html_view.h"
+#include "reports/chart_runner.h"
+#include "reports/ranking.h"
+#include "reports/ranking_page.h"
+
+namespace {
+
+// The table row of the fruit whose name cell lies under a point of the page (CSS pixels), or -1.
+// The page puts each fruit's row in data-row of its table row.
+QString rowUnderPointScript(double x, double y) {
+    return QStringLiteral(
+               "(function () { var e = document.elementFromPoint(%1, %2);"
+               " var name = e && e.closest ? e.closest('th[scope=\"row\"]') : null;"
+               " var row = name ? name.parentElement.getAttribute('data-row') : null;"
+               " return row === null ? -1 : Number(row); })()")
+        .arg(x)
+        .arg(y);
+}
+
+}  // namespace
+
+RankingWindow::RankingWindow(std::vector<std::string> fruitLines, QWidget* parent)
+    : QWidget(parent, Qt::Window), fruitLines_(std::move(fruitLines)) {
+    setObjectName(QStringLiteral("RankingWindow"));
+    setWindowTitle(QStringLiteral("Rank fruits"));
+    setWindowIcon(applicationIcon());
+    setFont(tahomaFont(11));
+
+    auto* label = new QLabel(QStringLiteral("&Amount:"), this);
+    amountCombo = new QComboBox(this);
+    amountCombo->setObjectName(QStringLiteral("amountcombo"));
+    amountCombo->setAccessibleName(QStringLiteral("Amount"));
+    amountCombo->setAccessibleDescription(QStringLiteral("The amount the fruits are ranked by"));
+    amountCombo->setMaxVisibleItems(16);
+    for (std::size_t column = kFirstAmountColumn; column <= kLastAmountColumn; ++column) {
+        // The names are ASCII; the units (with "\xB5g") stay in the page.
+        amountCombo->addItem(QString::fromLatin1(kTableColumns[column].name),
+                             static_cast<qulonglong>(column));
+    }
+    label->setBuddy(amountCombo);
+
+    rankView = new HtmlView(this);
+    rankView->setObjectName(QStringLiteral("rankview"));
+    rankView->setAccessibleName(QStringLiteral("Ranking"));
+    rankView->setUserInterfaceOptions(
+        {UserInterfaceOption::DisableTextSelect, UserInterfaceOption::DisableHelpMenu,
+         UserInterfaceOption::DontUse3DBorders, UserInterfaceOption::ForceFlatScrollBars,
+         UserInterfaceOption::EnablesFormsAutoComplete, UserInterfaceOption::EnableThemes});
+
+    auto* top = new QHBoxLayout;
+    top->setContentsMargins(8, 8, 8, 6);
+    top->addWidget(label);
+    top->addWidget(amountCombo);
+    top->addStretch(1);
+    auto* rows = new QVBoxLayout(this);
+    rows->setContentsMargins(0, 0, 0, 0);
+    rows->setSpacing(0);
+    rows->addLayout(top);
+    rows->addWidget(rankView, 1);
+    setTabOrder(amountCombo, rankView);
+    resize(820, 700);
+
+    // Every change of the amount, by keyboard, mouse or program, shows its ranking.
+    connect(amountCombo, &QComboBox::currentIndexChanged, this, guarded([this] { showRanking(); }));
+    connect(rankView, &HtmlView::documentComplete, this, guarded([this] { runCharts(); }));
+    connect(rankView, &HtmlView::mousePressed, this,
+            [this](HtmlView*, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+                if (button == Qt::LeftButton) {
+                    findClickedFruit(x, y);
+                }
+            });
+    guarded([this] { showRanking(); })();
+    amountCombo->setFocus();
+}
+
+void RankingWindow::showColumn(std::size_t column) {
+    const int index = amountCombo->findData(static_cast<qulonglong>(column));
+    if (index >= 0) {
+        amountCombo->setCurrentIndex(index);
+    }
+}
+
+std::size_t RankingWindow::column() const {
+    return static_cast<std::size_t>(amountCombo->currentData().toULongLong());
+}
+
+void RankingWindow::showRanking() {
+    rankView->loadHtmlLines(rankingPageLines(fruitLines_, column()));
+}
+
+// A script file that cannot be read stops the sequence; its error goes to the error box, and the
+// next page tries again, as in the main window's views.
+void RankingWindow::runCharts() {
+    ViewScriptTarget view(*rankView);
+    runRankingCharts(view);
+}
+
+void RankingWindow::findClickedFruit(int x, int y) {
+    const double zoom = rankView->zoomFactor() > 0 ? rankView->zoomFactor() : 1.0;
+    const int fruits = fruitLines_.empty() ? 0 : static_cast<int>(fruitLines_.size()) - 1;
+    QPointer<RankingWindow> self(this);
+    rankView->page()->runJavaScript(rowUnderPointScript(x / zoom, y / zoom),
+                                    QWebEngineScript::ApplicationWorld,
+                                    [self, fruits](const QVariant& result) {
+                                        bool ok = false;
+                                        const int row = result.toInt(&ok);
+                                        if (self && ok && row >= 0 && row < fruits) {
+                                            emit self->fruitChosen(row);
+                                        }
+                                    });
+}

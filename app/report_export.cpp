@@ -1,0 +1,106 @@
+#include "app/report_export.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QMessageBox>
+#include <QPointer>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <memory>
+
+#include "app/application_title.h"
+#include "app/report_file_name.h"
+#include "app/report_page_layout.h"
+#include "app/safe_file_write.h"
+#include "htmlview/html_view.h"
+#include "reports/comparison_csv.h"
+
+namespace {
+
+void showExportError(QWidget* parent, const QString& text) {
+    QMessageBox::critical(parent, QString::fromLatin1(kApplicationTitle), text);
+}
+
+// The chosen path, or "" when the user cancelled.
+QString askSavePath(QWidget* parent, const QString& title, const QString& fileName,
+                    const QString& filter, const QString& suffix) {
+    QFileDialog dialog(parent, title, proposedReportPath(fileName), filter);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setDefaultSuffix(suffix);
+    dialog.selectFile(proposedReportPath(fileName));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return QString();
+    return dialog.selectedFiles().constFirst();
+}
+
+}  // namespace
+
+void printView(QWidget* parent, HtmlView& view, const QString& documentName) {
+    // The engine draws into the printer after print() has returned: it lives until then.
+    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    printer->setPageLayout(reportPageLayout(view.printOptions()));
+    printer->setDocName(documentName.isEmpty() ? QString::fromLatin1(kApplicationTitle)
+                                               : documentName);
+    QPrintDialog dialog(printer.get(), parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    QPointer<QWidget> owner(parent);
+    QPrinter* used = printer.release();
+    QObject::connect(
+        &view, &QWebEngineView::printFinished, &view,
+        [owner, used](bool success) {
+            const QString target = used->outputFileName().isEmpty()
+                                       ? used->printerName()
+                                       : QDir::toNativeSeparators(used->outputFileName());
+            delete used;
+            if (!success)
+                showExportError(
+                    owner,
+                    QStringLiteral("The report could not be printed on \"%1\".").arg(target));
+        },
+        Qt::SingleShotConnection);
+    view.print(used);
+}
+
+void writeViewPdf(HtmlView& view, const QString& path,
+                  std::function<void(const QString& error)> done) {
+    view.page()->printToPdf(
+        [path, done = std::move(done)](const QByteArray& pdf) {
+            if (pdf.isEmpty()) {
+                done(
+                    fileErrorText(path, QStringLiteral("the report could not be made into a PDF")));
+                return;
+            }
+            done(writeFileSafely(path, pdf));
+        },
+        reportPageLayout(view.printOptions()));
+}
+
+void saveViewAsPdf(QWidget* parent, HtmlView& view, const QString& suggestedBaseName) {
+    const QString path =
+        askSavePath(parent, QStringLiteral("Save Report as PDF"),
+                    reportFileName(suggestedBaseName, QStringLiteral("pdf")),
+                    QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"));
+    if (path.isEmpty())
+        return;
+    QPointer<QWidget> owner(parent);
+    writeViewPdf(view, path, [owner](const QString& error) {
+        if (!error.isEmpty())
+            showExportError(owner, error);
+    });
+}
+
+void exportComparisonCsv(QWidget* parent, const std::vector<std::string>& tableLines) {
+    // Made before asking, so a broken line is reported before the user picks a file.
+    const std::string csv = comparisonCsv(tableLines);
+    const QString path = askSavePath(parent, QStringLiteral("Export Comparison as CSV"),
+                                     QStringLiteral("comparison.csv"),
+                                     QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
+    if (path.isEmpty())
+        return;
+    const QString error =
+        writeFileSafely(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())));
+    if (!error.isEmpty())
+        showExportError(parent, error);
+}

@@ -1,0 +1,263 @@
+// Reports taken out of the program with the real web engine, headless: a single-fruit report
+// with its charts saved as PDF and printed through the dialogs, the comparison exported as CSV,
+// cancelled dialogs, and files that cannot be written.
+#include <QApplication>
+#include <QDir>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTest>
+#include <cerrno>
+#include <cstring>
+#include <functional>
+#include <memory>
+
+#include "app/report_export.h"
+#include "app/report_file_name.h"
+#include "app/report_page_layout.h"
+#include "app/safe_file_write.h"
+#include "app/view_script_target.h"
+#include "data/fruit_table.h"
+#include "data/fruit.h"
+#include "htmlview/html_view.h"
+#include "reports/single_fruit_report.h"
+#include "htmlview/web_engine_setup.h"
+#include "modal_watcher.h"
+#include "page_value.h"
+#include "reports/chart_runner.h"
+#include "reports/comparison_csv.h"
+
+namespace {
+
+constexpr int kWait = 60000;
+QTemporaryDir* home = nullptr;  // holds the user's documents folder and desktop settings
+
+QString documents(const QString& name = QString()) {
+    return home->filePath(QStringLiteral("Documents/") + name);
+}
+
+QString path(const QTemporaryDir& dir, const char* name) {
+    return dir.filePath(QString::fromLatin1(name));
+}
+
+// Answers the next modal window of type W with answer, from the event loop.
+template <typename W>
+void whenShown(std::function<void(W&)> answer) {
+    auto* timer = new QTimer;
+    QObject::connect(timer, &QTimer::timeout, [timer, answer] {
+        if (auto* window = qobject_cast<W*>(QApplication::activeModalWidget())) {
+            timer->deleteLater();
+            timer->stop();
+            answer(*window);
+        }
+    });
+    timer->start(10);
+}
+
+// Accepts the next save dialog with the file it proposes, or with path; records what it showed.
+void saveAs(QString* title, QString* proposed, const QString& path = QString()) {
+    whenShown<QFileDialog>([=](QFileDialog& dialog) {
+        *title = dialog.windowTitle();
+        *proposed = dialog.selectedFiles().value(0);
+        if (!path.isEmpty())
+            dialog.selectFile(path);
+        static_cast<QDialog&>(dialog).accept();  // Enter
+    });
+}
+
+QString run(const QString& program, const QStringList& arguments) {
+    QProcess process;
+    process.start(program, arguments);
+    process.waitForFinished(kWait);
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+QStringList entries(const QString& folder) {
+    return QDir(folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+}
+
+}  // namespace
+
+class TestReportExport : public QObject {
+    Q_OBJECT
+  private slots:
+    void initTestCase() {
+        loadFruitTable(lines_);
+        Fruit fruit(lines_.at(0));
+        name_ = QString::fromLatin1(fruit.displayName().c_str());
+        const std::vector<std::string> page = singleFruitReportLines(fruit);
+        view_ = std::make_unique<HtmlView>();
+        view_->resize(735, 525);
+        view_->show();
+        QSignalSpy complete(view_.get(), &HtmlView::documentComplete);
+        view_->loadHtmlLines(page);
+        QVERIFY(complete.wait(kWait));
+        ViewScriptTarget target(*view_);
+        runReportCharts(target);
+        QTRY_COMPARE_WITH_TIMEOUT(pageValue(view_.get(), QStringLiteral("document.documentElement"
+                                                                        ".dataset.charts")),
+                                  QStringLiteral("5"), kWait);
+    }
+
+    void pdfHoldsTheTextAndTheChartsWithinTheMargins() {
+        QString title, proposed;
+        saveAs(&title, &proposed);
+        saveViewAsPdf(nullptr, *view_, name_);
+        QVERIFY(title.contains(QStringLiteral("PDF")));
+        QCOMPARE(proposed, documents(name_ + QStringLiteral(".pdf")));
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(proposed), kWait);
+
+        const QString text = run(QStringLiteral("pdftotext"), {proposed, QStringLiteral("-")});
+        QVERIFY2(text.contains(name_ + QStringLiteral(" Minerals")), qPrintable(text));
+        // One picture (and its transparency mask) per chart, the canvases as drawn.
+        const QString images =
+            run(QStringLiteral("pdfimages"), {QStringLiteral("-list"), proposed});
+        QCOMPARE(images.count(QRegularExpression(QStringLiteral("^ *\\d+ +\\d+ +image "),
+                                                 QRegularExpression::MultilineOption)),
+                 5);
+        // Page one's text starts 19.05 mm (54 pt) plus the page's own padding from the left.
+        const QString boxes =
+            run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), QStringLiteral("-l"),
+                                              QStringLiteral("1"), proposed, QStringLiteral("-")});
+        double left = 1e9;
+        for (auto it = QRegularExpression(QStringLiteral("xMin=\"([0-9.]+)\"")).globalMatch(boxes);
+             it.hasNext();)
+            left = std::min(left, it.next().captured(1).toDouble());
+        QVERIFY2(left >= 54 && left < 80, qPrintable(QString::number(left)));
+    }
+
+    void csvHoldsTheComparedFruitsAndCancelDoesNothing() {
+        QString title, proposed;
+        saveAs(&title, &proposed);
+        exportComparisonCsv(nullptr, {lines_[144], lines_[0]});
+        QVERIFY(title.contains(QStringLiteral("CSV")));
+        QCOMPARE(proposed, documents(QStringLiteral("comparison.csv")));
+        QFile file(proposed);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().toStdString(), comparisonCsv({lines_[144], lines_[0]}));
+        file.remove();
+
+        const QStringList before = entries(documents());
+        ModalWatcher boxes;
+        auto cancel = [](QDialog& dialog) { dialog.reject(); };
+        whenShown<QFileDialog>(cancel);
+        saveViewAsPdf(nullptr, *view_, QStringLiteral("Cancelled"));
+        whenShown<QFileDialog>(cancel);
+        exportComparisonCsv(nullptr, {lines_[1]});
+        QSignalSpy printed(view_.get(), &QWebEngineView::printFinished);
+        whenShown<QPrintDialog>(cancel);
+        printView(nullptr, *view_);
+        QTest::qWait(300);
+        QVERIFY(printed.isEmpty() && boxes.boxes.empty());
+        QCOMPARE(entries(documents()), before);
+    }
+
+    // "Print to File" (the machine has no printer); then a file whose folder is a file.
+    void printingReachesTheFileTheDialogNames() {
+        QTemporaryDir dir;
+        ModalWatcher boxes;
+        for (const char* name : {"printed.pdf", "printed.pdf/x.pdf"}) {
+            whenShown<QPrintDialog>([&](QPrintDialog& dialog) {
+                dialog.findChild<QLineEdit*>(QStringLiteral("filename"))->setText(path(dir, name));
+                static_cast<QDialog&>(dialog).accept();
+            });
+            QSignalSpy finished(view_.get(), &QWebEngineView::printFinished);
+            printView(nullptr, *view_, name_);
+            QVERIFY(finished.wait(kWait));
+            QCOMPARE(finished.first().first().toBool(), std::strcmp(name, "printed.pdf") == 0);
+        }
+        QFile file(path(dir, "printed.pdf"));
+        QVERIFY(file.open(QIODevice::ReadOnly) && file.read(5) == "%PDF-");
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.boxes.size(), std::size_t(1), kWait);
+        QVERIFY(boxes.boxes[0].text.contains(path(dir, "printed.pdf/x.pdf")));
+    }
+
+    // A folder of that name; a folder that is a file (root may write anywhere else); a full
+    // disk: an error box or text naming the file and the reason, and nothing left behind.
+    void unwritableFilesGiveTheReasonAndLeaveNothing() {
+        QTemporaryDir dir;
+        QVERIFY(QDir().mkdir(path(dir, "Taken.pdf")));
+        QString error;
+        writeViewPdf(*view_, path(dir, "Taken.pdf"), [&](const QString& e) { error = e; });
+        QTRY_VERIFY_WITH_TIMEOUT(error.contains(QStringLiteral("folder of that name")), kWait);
+        QVERIFY(error.contains(QLatin1Char('"') + path(dir, "Taken.pdf") + QLatin1Char('"')));
+
+        QString title, proposed;
+        QFile(path(dir, "file")).open(QIODevice::WriteOnly);
+        saveAs(&title, &proposed, path(dir, "file/comparison.csv"));
+        ModalWatcher boxes;
+        exportComparisonCsv(nullptr, {lines_[0]});
+        QTRY_COMPARE_WITH_TIMEOUT(boxes.boxes.size(), std::size_t(1), kWait);
+        QVERIFY2(boxes.boxes[0].text.contains(path(dir, "file/comparison.csv")) &&
+                     boxes.boxes[0].text.contains(QString::fromLocal8Bit(strerror(ENOTDIR))),
+                 qPrintable(boxes.boxes[0].text));
+        QCOMPARE(entries(dir.path()),
+                 (QStringList{QStringLiteral("file"), QStringLiteral("Taken.pdf")}));
+        QVERIFY(entries(path(dir, "Taken.pdf")).isEmpty());
+
+        if (QProcess::execute(
+                QStringLiteral("mount"),
+                {QStringLiteral("-t"), QStringLiteral("tmpfs"), QStringLiteral("-o"),
+                 QStringLiteral("size=64k"), QStringLiteral("tmpfs"), path(dir, "Taken.pdf")}) != 0)
+            QSKIP("no small file system can be mounted here for a full disk");
+        const std::unique_ptr<QTemporaryDir, void (*)(QTemporaryDir*)> unmount(
+            &dir, [](QTemporaryDir* d) {
+                QProcess::execute(QStringLiteral("umount"), {path(*d, "Taken.pdf")});
+            });
+        const QString full = path(dir, "Taken.pdf/comparison.csv");
+        QCOMPARE(writeFileSafely(full, QByteArray(20000, 'o')), QString());
+        error = writeFileSafely(full, QByteArray(60000, 'n'));
+        QVERIFY2(error.contains(full) && error.contains(QString::fromLocal8Bit(strerror(ENOSPC))),
+                 qPrintable(error));
+        QFile old(full);
+        QVERIFY(old.open(QIODevice::ReadOnly) && old.readAll() == QByteArray(20000, 'o'));
+        QCOMPARE(entries(path(dir, "Taken.pdf")), QStringList{QStringLiteral("comparison.csv")});
+    }
+
+    void proposedNamesAndPages() {
+        QCOMPARE(reportFileName(QStringLiteral(" ../a/b:c*?\"<>|\t. "), QStringLiteral("pdf")),
+                 QStringLiteral("-a-b-c-------.pdf"));
+        QCOMPARE(reportFileName(QStringLiteral(". "), QStringLiteral("csv")),
+                 QStringLiteral("Report.csv"));
+        PrintOptions options;
+        const QPageLayout a4 =
+            reportPageLayout(options, QLocale(QLocale::German, QLocale::Germany));
+        QCOMPARE(a4.pageSize().id(), QPageSize::A4);
+        QCOMPARE(a4.margins(QPageLayout::Millimeter), QMarginsF(19.05, 19.05, 19.05, 19.05));
+        options.Margins = {10, 12, 14, 16};
+        const QPageLayout letter =
+            reportPageLayout(options, QLocale(QLocale::English, QLocale::UnitedStates));
+        QCOMPARE(letter.pageSize().id(), QPageSize::Letter);
+        QCOMPARE(letter.margins(QPageLayout::Millimeter), QMarginsF(10, 14, 12, 16));
+    }
+
+    void cleanupTestCase() { view_.reset(); }
+
+  private:
+    std::vector<std::string> lines_;
+    QString name_;
+    std::unique_ptr<HtmlView> view_;
+};
+
+int main(int argc, char** argv) {
+    // The documents folder is the one the desktop's user-dirs file under XDG_CONFIG_HOME names.
+    QTemporaryDir dir;
+    home = &dir;
+    QFile dirs(path(dir, "user-dirs.dirs"));
+    if (!QDir().mkpath(documents()) || !dirs.open(QIODevice::WriteOnly))
+        return 1;
+    dirs.write("XDG_DOCUMENTS_DIR=\"" + documents().toUtf8() + "\"\n");
+    dirs.close();
+    qputenv("XDG_CONFIG_HOME", dir.path().toUtf8());
+    prepareWebEngine();
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication app(argc, argv);
+    TestReportExport test;
+    return QTest::qExec(&test, argc, argv);
+}
+
+#include "tst_report_export.moc"
