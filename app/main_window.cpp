@@ -73,10 +73,12 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     setFont(tahomaFont(11));
     buildMenu();
     buildClientArea();
+    buildReportMenu();
     // The client area is the designed size; the menu bar comes on top of it.
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     guarded([this] { loadFruitTable(); })();
     connectHandlers();
+    connectReportMenu();
 }
 
 MainWindow::~MainWindow() = default;
@@ -164,6 +166,7 @@ void MainWindow::render(const ComparisonChange& change) {
         comparedFruitsCombo->addItems(items);
     }
     comparedFruitsCombo->setCurrentIndex(state.chosenIndex);
+    exportCsvAction->setEnabled(!state.comparedNames.empty());
     reportTabs->setTabText(reportTabs->indexOf(fruitReportTab),
                            literalCaption(state.reportCaption));
     showComparisonTab(state.comparisonTabShown);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QString>
 
 #include "compare/comparison_model.h"
 
@@ -18,6 +19,7 @@ class QToolBar;
 class QToolButton;
 class AboutBox;
 class HtmlView;
+class RankingWindow;
 
 // The main window: the fruit list on the left, the current fruit, the comparison controls and the
 // tool bar on top, the report tabs filling the rest. It shows the comparison model's state and
@@ -63,6 +65,11 @@ class MainWindow : public QMainWindow {
     QPushButton* refreshReportButton = nullptr;
     QPushButton* redrawChartsButton = nullptr;
     QPushButton* showSourceButton = nullptr;
+    QMenu* reportMenu = nullptr;
+    QAction* printAction = nullptr;
+    QAction* savePdfAction = nullptr;
+    QAction* exportCsvAction = nullptr;
+    QAction* rankAction = nullptr;
     QMenu* helpMenu = nullptr;
     QAction* aboutAction = nullptr;
     QAction* exitAction = nullptr;
@@ -88,6 +95,17 @@ class MainWindow : public QMainWindow {
     void render(const ComparisonChange& change);
     void showComparisonTab(bool shown);
 
+    // The menu "Report".
+    struct ShownReport {
+        HtmlView* view;
+        QString name;  // what a file of it is called
+    };
+    void buildReportMenu();
+    void connectReportMenu();
+    ShownReport shownReport() const;
+    void showRankingWindow();
+
     AboutBox* aboutBox_ = nullptr;
+    RankingWindow* rankingWindow_ = nullptr;  // made when first asked for, a child of the window
     ComparisonModel model_;
 };

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QLabel>
+#include <QKeySequence>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,6 +18,7 @@
 
 #include "app/about_box.h"
 #include "app/main_window.h"
+#include "app/ranking_window.h"
 #include "app_test_support.h"
 #include "htmlview/html_view.h"
 #include "reports/placeholder_page.h"
@@ -136,23 +138,45 @@ class TestMainWindow : public QObject {
         QCOMPARE(form.fruitReportSource->toPlainText(), QStringLiteral("Memo1"));
     }
 
-    void menuHasNoShortcuts() {
+    void menusOfTheLayoutAndTheReportMenu() {
         ProgramWindows app;
         MainWindow& form = app.mainWindow();
         const QList<QAction*> bar = form.menuBar()->actions();
-        QCOMPARE(bar.size(), 2);
-        QCOMPARE(bar.at(0)->text(), QStringLiteral("Help"));
-        QCOMPARE(bar.at(0)->menu(), form.helpMenu);
+        QCOMPARE(bar.size(), 3);
+        QCOMPARE(bar.at(0)->menu(), form.reportMenu);  // the new menu comes before "Help"
+        QCOMPARE(bar.at(1)->text(), QStringLiteral("Help"));
+        QCOMPARE(bar.at(1)->menu(), form.helpMenu);
         QCOMPARE(form.helpMenu->actions().size(), 1);
         QCOMPARE(form.helpMenu->actions().at(0), form.aboutAction);
         QCOMPARE(form.aboutAction->text(), QStringLiteral("About"));
-        QCOMPARE(bar.at(1), form.exitAction);
+        QCOMPARE(bar.at(2), form.exitAction);
         QCOMPARE(form.exitAction->text(), QStringLiteral("Exit"));
         QVERIFY(form.exitAction->menu() == nullptr);
-        for (QAction* action : {bar.at(0), form.aboutAction, form.exitAction}) {
+        for (QAction* action : {bar.at(1), form.aboutAction, form.exitAction}) {
             QVERIFY(action->shortcut().isEmpty());
             QVERIFY(!action->text().contains(QLatin1Char('&')));
         }
+        QCOMPARE(form.printAction->shortcut(), QKeySequence(QKeySequence::Print));
+
+        // The CSV export waits for a compared fruit.
+        QVERIFY(!form.exportCsvAction->isEnabled());
+        form.fruitList->setCurrentRow(3);
+        form.addButton->click();
+        QVERIFY(form.exportCsvAction->isEnabled());
+        form.removeButton->click();
+        QVERIFY(!form.exportCsvAction->isEnabled());
+
+        // "Rank fruits..." opens its window beside this one; a fruit chosen there is selected in
+        // the list, and the label follows as after a click in the list.
+        form.rankAction->trigger();
+        auto* ranking = form.findChild<RankingWindow*>();
+        QVERIFY(ranking != nullptr && ranking->isVisible());
+        QCOMPARE(ranking->windowTitle(), QStringLiteral("Rank fruits"));
+        emit ranking->fruitChosen(27);
+        QCOMPARE(form.fruitList->currentRow(), 27);
+        QCOMPARE(form.currentFruitLabel->text(), QStringLiteral("Currants,red&white,raw"));
+        form.rankAction->trigger();
+        QCOMPARE(form.findChildren<RankingWindow*>().size(), 1);
     }
 
     void webPageButtonOpensTheProductPage() {
