@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QWebEnginePage>
 
-#include "program_folder_url.h"
-#include "request_filter.h"
+#include "htmlview/program_folder_url.h"
+#include "htmlview/request_filter.h"
 #include "view_test_support.h"
 
 namespace {

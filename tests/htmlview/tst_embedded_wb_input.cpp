@@ -6,7 +6,7 @@
 #include <QWebEnginePage>
 #include <QWheelEvent>
 
-#include "program_folder_url.h"
+#include "htmlview/program_folder_url.h"
 #include "view_test_support.h"
 
 namespace {

@@ -3,9 +3,9 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "html_code.h"
-#include "view_settings.h"
-#include "win1252.h"
+#include "htmlview/html_code.h"
+#include "htmlview/view_settings.h"
+#include "htmlview/win1252.h"
 
 using O = UserInterfaceOption;
 

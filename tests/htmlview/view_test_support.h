@@ -5,8 +5,8 @@
 #include <QTest>
 #include <QVariant>
 
-#include "html_view.h"
-#include "web_engine_setup.h"
+#include "htmlview/html_view.h"
+#include "htmlview/web_engine_setup.h"
 
 // Generous: the machine is small and shared, and a wait ends as soon as its signal comes.
 constexpr int kWaitMs = 60000;

@@ -9,8 +9,8 @@
 #include <QWebEnginePage>
 #include <cstdio>
 
-#include "html_view.h"
-#include "web_engine_setup.h"
+#include "htmlview/html_view.h"
+#include "htmlview/web_engine_setup.h"
 
 namespace {
 
