@@ -144,7 +144,7 @@
     </message>
     <message>
         <source>Add to comparison &gt;&gt;</source>
-        <translation>Añadir a la comparación &gt;&gt;</translation>
+        <translation>Añadir &gt;&gt;</translation>
     </message>
     <message>
         <source>Report</source>
