@@ -33,7 +33,7 @@ QLabel* makeLabel(const char* name, const QString& text, QWidget* parent, const 
 
 AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("About"));
-    setWindowTitle(QStringLiteral("About Quorvel"));
+    setWindowTitle(tr("About Quorvel"));
     setWindowIcon(applicationIcon());
     // A fixed frame with the system menu and the close box only.
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
@@ -52,13 +52,12 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
 }
 
 void AboutBox::buildControls() {
-    questionLabel = makeLabel("Label1", QStringLiteral("Do you like this freebie?"), this,
-                              QRect(8, 20, 476, 36), false);
+    questionLabel =
+        makeLabel("Label1", tr("Do you like this freebie?"), this, QRect(8, 20, 476, 36), false);
     questionLabel->setAlignment(Qt::AlignCenter);
     questionLabel->setFont(tahomaFont(29, true));
-    likeRequestLabel =
-        makeLabel("Label2", QStringLiteral("Please help us by clicking the like button:"), this,
-                  QRect(50, 94, 292, 19), false);
+    likeRequestLabel = makeLabel("Label2", tr("Please help us by clicking the like button:"), this,
+                                 QRect(50, 94, 292, 19), false);
     likeRequestLabel->setFont(tahomaFont(16));
 
     likeView = new HtmlView(this);
@@ -69,23 +68,22 @@ void AboutBox::buildControls() {
          UserInterfaceOption::EnableThemes});
     likeView->setDisableCtrlShortcuts(QStringLiteral("N"));
     likeView->setGeometry(370, 66, 100, 100);
-    likeView->setAccessibleName(QStringLiteral("Like page"));
-    likeView->setAccessibleDescription(QStringLiteral("Holds the like button"));
+    likeView->setAccessibleName(tr("Like page"));
+    likeView->setAccessibleDescription(tr("Holds the like button"));
     // The engine puts its own widget into the view once a page is under way; the keys pressed in
     // the page reach that widget.
     likeView->installEventFilter(this);
 
-    detailsGroup = new QGroupBox(QStringLiteral("The boring stuff:"), this);
+    detailsGroup = new QGroupBox(tr("The boring stuff:"), this);
     detailsGroup->setObjectName(QStringLiteral("GroupBox1"));
     detailsGroup->setGeometry(16, 176, 454, 145);
-    copyrightLabel =
-        makeLabel("Label3",
-                  QStringLiteral("Quorvel \u00A9 2026 The Quorvel Project. All rights reserved. "
-                                 "Provided as is, without warranty of any kind."),
-                  detailsGroup, QRect(12, 21, 414, 26), true);
-    newestVersionLabel = makeLabel(
-        "Label4", QStringLiteral("The most up to date version of the software can be found at:"),
-        detailsGroup, QRect(12, 53, 301, 20), true);
+    copyrightLabel = makeLabel("Label3",
+                               tr("Quorvel \u00A9 2026 The Quorvel Project. All rights reserved. "
+                                  "Provided as is, without warranty of any kind."),
+                               detailsGroup, QRect(12, 21, 414, 26), true);
+    newestVersionLabel =
+        makeLabel("Label4", tr("The most up to date version of the software can be found at:"),
+                  detailsGroup, QRect(12, 53, 301, 20), true);
     productLink = new ClickableLabel(productHost(), detailsGroup);
     productLink->setObjectName(QStringLiteral("Label5"));
     productLink->setTextFormat(Qt::PlainText);
@@ -96,17 +94,15 @@ void AboutBox::buildControls() {
     productLink->setPalette(blue);
     productLink->setCursor(Qt::PointingHandCursor);
     productLink->setAccessibleName(productHost());
-    productLink->setAccessibleDescription(
-        QStringLiteral("Opens the product web page in the browser"));
-    supportLabel =
-        makeLabel("Label6",
-                  QStringLiteral("You can support the development of this tool by telling us "
-                                 "you like it, linking to it on your blog or sending your "
-                                 "comments to our website."),
-                  detailsGroup, QRect(13, 69, 420, 26), true);
+    productLink->setAccessibleDescription(tr("Opens the product web page in the browser"));
+    supportLabel = makeLabel("Label6",
+                             tr("You can support the development of this tool by telling us "
+                                "you like it, linking to it on your blog or sending your "
+                                "comments to our website."),
+                             detailsGroup, QRect(13, 69, 420, 26), true);
 
     // Neither default nor cancel: Enter presses it only while it has the focus.
-    okButton = new QPushButton(QStringLiteral("OK"), detailsGroup);
+    okButton = new QPushButton(tr("OK"), detailsGroup);
     okButton->setObjectName(QStringLiteral("Button1"));
     okButton->setGeometry(170, 106, 114, 28);
     okButton->setDefault(false);
@@ -183,6 +179,6 @@ void AboutBox::Label5Click() {
 }
 
 void AboutBox::wb3Click() {
-    okButton->setText(QStringLiteral("Thanks for liking!"));
+    okButton->setText(tr("Thanks for liking!"));
     okButton->setAccessibleName(okButton->text());
 }

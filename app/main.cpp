@@ -1,14 +1,25 @@
 // Start-up and shut-down: the web engine's set-up before anything else, the application object,
 // then the program's windows. Every web view is gone before the application object.
 #include <QGuiApplication>
+#include <cstdio>
+#include <stdexcept>
 
 #include "app/application.h"
+#include "app/program_language.h"
 #include "app/program_windows.h"
 #include "htmlview/web_engine_setup.h"
 
 int main(int argc, char* argv[]) {
+    // The language first: the windows read it as they are made.
+    try {
+        setProgramLanguage(languageAtStart(argc, argv));
+    } catch (const std::invalid_argument& error) {
+        std::fprintf(stderr, "quorvel: %s\n", error.what());
+        return 2;
+    }
     prepareWebEngine();
     Application application(argc, argv);
+    installTranslations(application, programLanguage());
     // Wayland launchers and task bars match the window to the desktop entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
     int result = 0;

@@ -22,7 +22,9 @@
 #include "app/app_icon.h"
 #include "app/application_title.h"
 #include "app/error_report.h"
+#include "app/fruit_list_order.h"
 #include "app/product_page.h"
+#include "app/program_language.h"
 #include "app/view_script_target.h"
 #include "data/fruit_table.h"
 #include "htmlview/html_view.h"
@@ -32,7 +34,13 @@
 
 namespace {
 
-const QString kComparisonCaption = QStringLiteral("Comparison Report");
+// The model's limit message, marked for the translation tools; the window shows its translation.
+[[maybe_unused]] const char* const kLimitMessageText = QT_TRANSLATE_NOOP(
+    "MainWindow", "Please remove some fruits from comparison before adding any more");
+
+QString comparisonCaption() {
+    return MainWindow::tr("Comparison Report");
+}
 
 // Replaces the text box's text with the page's lines, one line each.
 void copyLinesInto(QPlainTextEdit* box, const std::vector<std::string>& lines) {
@@ -86,14 +94,22 @@ MainWindow::~MainWindow() = default;
 void MainWindow::loadFruitTable() {
     // Nothing is connected yet, so selecting the first entry leaves the label its own text. When
     // the table cannot be read the error goes on from here and the window keeps what it has.
+    // In Spanish the list is sorted as a Spanish reader expects; the model maps each entry back
+    // to its table line.
+    const Language language = programLanguage();
     std::vector<std::string> lines;
-    ::loadFruitTable(lines);
-    model_ = ComparisonModel(std::move(lines));
+    ::loadFruitTable(lines, language);
+    model_ = ComparisonModel(std::move(lines), language);
+    if (language == Language::Spanish) {
+        model_.orderList(spanishListOrder(model_.state().fruitNames));
+        reportTabs->setTabText(reportTabs->indexOf(fruitReportTab),
+                               literalCaption(model_.state().reportCaption));
+    }
     for (const std::string& name : model_.state().fruitNames) {
         fruitList->addItem(fromWindows1252(name));
     }
     fruitList->setCurrentRow(model_.state().selectedRow);
-    fruitReportView->htmlCode().add(placeholderPage());
+    fruitReportView->htmlCode().add(placeholderPage(language));
     showComparisonTab(false);
 }
 
@@ -145,7 +161,7 @@ void MainWindow::showAboutBox() {
 void MainWindow::render(const ComparisonChange& change) {
     if (change.limitReached) {
         QMessageBox box(QMessageBox::NoIcon, QString::fromLatin1(kApplicationTitle),
-                        QString::fromLatin1(ComparisonModel::kLimitMessage), QMessageBox::Ok, this);
+                        tr(ComparisonModel::kLimitMessage), QMessageBox::Ok, this);
         box.exec();
         return;
     }
@@ -186,7 +202,7 @@ void MainWindow::showComparisonTab(bool shown) {
     if (shown && reportTabs->indexOf(comparisonTab) < 0) {
         parkedTabs->removeTab(parkedTabs->indexOf(comparisonTab));
         const int current = reportTabs->currentIndex();
-        reportTabs->addTab(comparisonTab, kComparisonCaption);
+        reportTabs->addTab(comparisonTab, comparisonCaption());
         if (current >= 0) {
             reportTabs->setCurrentIndex(current);
         }
@@ -195,6 +211,6 @@ void MainWindow::showComparisonTab(bool shown) {
         if (index >= 0) {
             reportTabs->removeTab(index);
         }
-        parkedTabs->addTab(comparisonTab, kComparisonCaption);
+        parkedTabs->addTab(comparisonTab, comparisonCaption());
     }
 }

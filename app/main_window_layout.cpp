@@ -105,9 +105,9 @@ QWidget* makeTabSheet(const char* name, HtmlView*& view, const char* viewName) {
 }  // namespace
 
 void MainWindow::buildMenu() {
-    helpMenu = named(menuBar()->addMenu(QStringLiteral("Help")), "About1");
-    aboutAction = named(helpMenu->addAction(QStringLiteral("About")), "About2");
-    exitAction = named(menuBar()->addAction(QStringLiteral("Exit")), "Exit1");
+    helpMenu = named(menuBar()->addMenu(tr("Help")), "About1");
+    aboutAction = named(helpMenu->addAction(tr("About")), "About2");
+    exitAction = named(menuBar()->addAction(tr("Exit")), "Exit1");
     // The captions carry no access letters and no item has a key of its own: the keyboard
     // reaches the bar by Alt alone (the style's menu key), then the arrow keys and Return.
 }
@@ -153,23 +153,22 @@ void MainWindow::buildClientArea() {
 }
 
 void MainWindow::describeControls() {
-    describe(fruitList, QStringLiteral("Fruits"),
-             QStringLiteral("The fruit to add to the comparison"));
-    describe(addButton, QStringLiteral("Add to comparison"),
-             QStringLiteral("Adds the fruit selected in the list to the comparison"));
-    describe(comparedFruitsCombo, QStringLiteral("Fruits in comparison"),
-             QStringLiteral("Choose a compared fruit to see its report"));
-    describe(removeButton, QStringLiteral("Remove from comparison"),
-             QStringLiteral("Removes the fruit chosen in the drop-down from the comparison"));
-    describe(toolBar, QStringLiteral("Tool bar"));
-    describe(productPageButton, QStringLiteral("Product web page"),
-             QStringLiteral("Opens the product web page in the browser"));
-    describe(aboutButton, QStringLiteral("About Quorvel"));
+    describe(fruitList, tr("Fruits"), tr("The fruit to add to the comparison"));
+    describe(addButton, tr("Add to comparison"),
+             tr("Adds the fruit selected in the list to the comparison"));
+    describe(comparedFruitsCombo, tr("Fruits in comparison"),
+             tr("Choose a compared fruit to see its report"));
+    describe(removeButton, tr("Remove from comparison"),
+             tr("Removes the fruit chosen in the drop-down from the comparison"));
+    describe(toolBar, tr("Tool bar"));
+    describe(productPageButton, tr("Product web page"),
+             tr("Opens the product web page in the browser"));
+    describe(aboutButton, tr("About Quorvel"));
     // The tabs themselves are named by their captions, which change with the report shown.
-    describe(reportTabs, QStringLiteral("Reports"));
-    describe(reportTabs->tabBar(), QStringLiteral("Report tabs"));
-    describe(fruitReportView, QStringLiteral("Fruit report"));
-    describe(comparisonView, QStringLiteral("Comparison report"));
+    describe(reportTabs, tr("Reports"));
+    describe(reportTabs->tabBar(), tr("Report tabs"));
+    describe(fruitReportView, tr("Fruit report"));
+    describe(comparisonView, tr("Comparison report"));
 }
 
 void MainWindow::buildPanel(QWidget* client) {
@@ -178,8 +177,7 @@ void MainWindow::buildPanel(QWidget* client) {
     topPanel->setFixedHeight(kPanelHeight);
 
     // Inside the panel nothing moves or grows with the window.
-    currentFruitGroup =
-        named(new QGroupBox(QStringLiteral("Current Fruit"), topPanel), "GroupBox1");
+    currentFruitGroup = named(new QGroupBox(tr("Current Fruit"), topPanel), "GroupBox1");
     currentFruitGroup->setGeometry(7, 7, 460, 99);
     // Plain text and no buddy: an "&" in a fruit's name is shown as it is, never as a mnemonic.
     currentFruitLabel = named(new QLabel(currentFruitGroup), "Label1");
@@ -189,16 +187,15 @@ void MainWindow::buildPanel(QWidget* client) {
     currentFruitLabel->setWordWrap(false);
     currentFruitLabel->setFont(tahomaFont(21, true));
     currentFruitLabel->setGeometry(4, 15, 453, 29);
-    addButton = makeButton("Button4", QStringLiteral("Add to comparison >>"), currentFruitGroup,
+    addButton = makeButton("Button4", tr("Add to comparison >>"), currentFruitGroup,
                            QRect(169, 50, 122, 41));
 
-    comparisonGroup =
-        named(new QGroupBox(QStringLiteral("Fruits in comparison"), topPanel), "GroupBox2");
+    comparisonGroup = named(new QGroupBox(tr("Fruits in comparison"), topPanel), "GroupBox2");
     comparisonGroup->setGeometry(473, 7, 388, 99);
     comparedFruitsCombo = named(new QComboBox(comparisonGroup), "frutascombo");
     comparedFruitsCombo->setEditable(false);
     comparedFruitsCombo->setGeometry(16, 23, 353, 21);
-    removeButton = makeButton("Button5", QStringLiteral("Remove from comparison"), comparisonGroup,
+    removeButton = makeButton("Button5", tr("Remove from comparison"), comparisonGroup,
                               QRect(132, 50, 144, 41));
 
     toolBar = named(new QToolBar(topPanel), "ToolBar1");
@@ -221,11 +218,11 @@ void MainWindow::buildPages(QWidget* client) {
     fruitReportTab = makeTabSheet("tab1", fruitReportView, "wb");
     fruitReportSource =
         makeMemo("Memo1", QStringLiteral("Memo1"), fruitReportTab, QRect(16, 16, 649, 449));
-    reportTabs->addTab(fruitReportTab, QStringLiteral("Report"));
+    reportTabs->addTab(fruitReportTab, tr("Report"));
     comparisonTab = makeTabSheet("tab2", comparisonView, "wb2");
     comparisonSource =
         makeMemo("Memo2", QStringLiteral("Memo2"), comparisonTab, QRect(22, 3, 595, 519));
-    reportTabs->addTab(comparisonTab, QStringLiteral("Comparison Report"));
+    reportTabs->addTab(comparisonTab, tr("Comparison Report"));
 }
 
 void MainWindow::buildHiddenControls(QWidget* client) {

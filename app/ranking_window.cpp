@@ -13,9 +13,11 @@
 #include "app/app_fonts.h"
 #include "app/app_icon.h"
 #include "app/error_report.h"
+#include "app/program_language.h"
 #include "app/view_script_target.h"
 #include "data/nutrient_columns.h"
 #include "htmlview/html_view.h"
+#include "htmlview/win1252.h"
 #include "reports/chart_runner.h"
 #include "reports/ranking.h"
 #include "reports/ranking_page.h"
@@ -39,26 +41,26 @@ QString rowUnderPointScript(double x, double y) {
 RankingWindow::RankingWindow(std::vector<std::string> fruitLines, QWidget* parent)
     : QWidget(parent, Qt::Window), fruitLines_(std::move(fruitLines)) {
     setObjectName(QStringLiteral("RankingWindow"));
-    setWindowTitle(QStringLiteral("Rank fruits"));
+    setWindowTitle(tr("Rank fruits"));
     setWindowIcon(applicationIcon());
     setFont(tahomaFont(11));
 
-    auto* label = new QLabel(QStringLiteral("&Amount:"), this);
+    auto* label = new QLabel(tr("&Amount:"), this);
     amountCombo = new QComboBox(this);
     amountCombo->setObjectName(QStringLiteral("amountcombo"));
-    amountCombo->setAccessibleName(QStringLiteral("Amount"));
-    amountCombo->setAccessibleDescription(QStringLiteral("The amount the fruits are ranked by"));
+    amountCombo->setAccessibleName(tr("Amount"));
+    amountCombo->setAccessibleDescription(tr("The amount the fruits are ranked by"));
     amountCombo->setMaxVisibleItems(16);
     for (std::size_t column = kFirstAmountColumn; column <= kLastAmountColumn; ++column) {
-        // The names are ASCII; the units (with "\xB5g") stay in the page.
-        amountCombo->addItem(QString::fromLatin1(kTableColumns[column].name),
+        // The units (with "\xB5g") stay in the page.
+        amountCombo->addItem(fromWindows1252(tableColumns(programLanguage())[column].name),
                              static_cast<qulonglong>(column));
     }
     label->setBuddy(amountCombo);
 
     rankView = new HtmlView(this);
     rankView->setObjectName(QStringLiteral("rankview"));
-    rankView->setAccessibleName(QStringLiteral("Ranking"));
+    rankView->setAccessibleName(tr("Ranking"));
     rankView->setUserInterfaceOptions(
         {UserInterfaceOption::DisableTextSelect, UserInterfaceOption::DisableHelpMenu,
          UserInterfaceOption::DontUse3DBorders, UserInterfaceOption::ForceFlatScrollBars,
@@ -102,7 +104,7 @@ std::size_t RankingWindow::column() const {
 }
 
 void RankingWindow::showRanking() {
-    rankView->loadHtmlLines(rankingPageLines(fruitLines_, column()));
+    rankView->loadHtmlLines(rankingPageLines(fruitLines_, column(), programLanguage()));
 }
 
 // A script file that cannot be read stops the sequence; its error goes to the error box, and the

@@ -1,5 +1,6 @@
 #include "app/report_export.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QMessageBox>
@@ -9,6 +10,7 @@
 #include <memory>
 
 #include "app/application_title.h"
+#include "app/program_language.h"
 #include "app/report_file_name.h"
 #include "app/report_page_layout.h"
 #include "app/safe_file_write.h"
@@ -56,8 +58,9 @@ void printView(QWidget* parent, HtmlView& view, const QString& documentName) {
             delete used;
             if (!success)
                 showExportError(
-                    owner,
-                    QStringLiteral("The report could not be printed on \"%1\".").arg(target));
+                    owner, QCoreApplication::translate("ReportExport",
+                                                       "The report could not be printed on \"%1\".")
+                               .arg(target));
         },
         Qt::SingleShotConnection);
     view.print(used);
@@ -68,8 +71,9 @@ void writeViewPdf(HtmlView& view, const QString& path,
     view.page()->printToPdf(
         [path, done = std::move(done)](const QByteArray& pdf) {
             if (pdf.isEmpty()) {
-                done(
-                    fileErrorText(path, QStringLiteral("the report could not be made into a PDF")));
+                done(fileErrorText(
+                    path, QCoreApplication::translate("ReportExport",
+                                                      "the report could not be made into a PDF")));
                 return;
             }
             done(writeFileSafely(path, pdf));
@@ -79,9 +83,10 @@ void writeViewPdf(HtmlView& view, const QString& path,
 
 void saveViewAsPdf(QWidget* parent, HtmlView& view, const QString& suggestedBaseName) {
     const QString path =
-        askSavePath(parent, QStringLiteral("Save Report as PDF"),
+        askSavePath(parent, QCoreApplication::translate("ReportExport", "Save Report as PDF"),
                     reportFileName(suggestedBaseName, QStringLiteral("pdf")),
-                    QStringLiteral("PDF documents (*.pdf)"), QStringLiteral("pdf"));
+                    QCoreApplication::translate("ReportExport", "PDF documents (*.pdf)"),
+                    QStringLiteral("pdf"));
     if (path.isEmpty())
         return;
     QPointer<QWidget> owner(parent);
@@ -93,10 +98,11 @@ void saveViewAsPdf(QWidget* parent, HtmlView& view, const QString& suggestedBase
 
 void exportComparisonCsv(QWidget* parent, const std::vector<std::string>& tableLines) {
     // Made before asking, so a broken line is reported before the user picks a file.
-    const std::string csv = comparisonCsv(tableLines);
-    const QString path = askSavePath(parent, QStringLiteral("Export Comparison as CSV"),
-                                     QStringLiteral("comparison.csv"),
-                                     QStringLiteral("CSV files (*.csv)"), QStringLiteral("csv"));
+    const std::string csv = comparisonCsv(tableLines, programLanguage());
+    const QString path = askSavePath(
+        parent, QCoreApplication::translate("ReportExport", "Export Comparison as CSV"),
+        QStringLiteral("comparison.csv"),
+        QCoreApplication::translate("ReportExport", "CSV files (*.csv)"), QStringLiteral("csv"));
     if (path.isEmpty())
         return;
     const QString error =

@@ -1,12 +1,14 @@
 #include "app/safe_file_write.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QSaveFile>
 
 QString fileErrorText(const QString& path, const QString& reason) {
-    QString text = QStringLiteral("The file \"%1\" could not be saved: %2")
-                       .arg(QDir::toNativeSeparators(path), reason);
+    QString text =
+        QCoreApplication::translate("ReportExport", "The file \"%1\" could not be saved: %2")
+            .arg(QDir::toNativeSeparators(path), reason);
     if (!text.endsWith(QLatin1Char('.')))
         text += QLatin1Char('.');
     return text;
@@ -15,7 +17,8 @@ QString fileErrorText(const QString& path, const QString& reason) {
 QString writeFileSafely(const QString& path, const QByteArray& bytes) {
     // QSaveFile says "Filename refers to a directory"; the user knows it as a folder.
     if (QFileInfo(path).isDir())
-        return fileErrorText(path, QStringLiteral("there is a folder of that name"));
+        return fileErrorText(
+            path, QCoreApplication::translate("ReportExport", "there is a folder of that name"));
     QSaveFile file(path);
     // Unbuffered, so that a full disk fails the write itself, with the system's reason.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))

@@ -1,6 +1,8 @@
 #include "compare/comparison_model.h"
 
 #include <algorithm>
+#include <numeric>
+#include <stdexcept>
 #include <utility>
 
 #include "data/fruit_table.h"
@@ -9,12 +11,42 @@
 
 const char* const ComparisonModel::kLimitMessage = ComparisonSet::kLimitMessage;
 
-ComparisonModel::ComparisonModel(std::vector<std::string> fruitLines)
-    : fruitLines_(std::move(fruitLines)) {
-    state_.fruitNames = fruitListNames(fruitLines_);
+ComparisonModel::ComparisonModel(std::vector<std::string> fruitLines, Language language)
+    : fruitLines_(std::move(fruitLines)), language_(language) {
+    state_.fruitNames = fruitListNames(fruitLines_, language_);
+    tableLineOfRow_.resize(state_.fruitNames.size());
+    std::iota(tableLineOfRow_.begin(), tableLineOfRow_.end(), std::size_t{0});
+    if (language_ == Language::Spanish) {
+        state_.reportCaption = "Informe";
+    }
     // The first entry is selected from the start; the label keeps its own text until the user
     // selects one.
     state_.selectedRow = state_.fruitNames.empty() ? -1 : 0;
+}
+
+void ComparisonModel::orderList(const std::vector<std::size_t>& tableLineOfRow) {
+    std::vector<std::size_t> sorted = tableLineOfRow;
+    std::sort(sorted.begin(), sorted.end());
+    std::vector<std::size_t> every(tableLineOfRow_.size());
+    std::iota(every.begin(), every.end(), std::size_t{0});
+    if (sorted != every) {
+        throw std::invalid_argument("The fruit list's order must name each fruit line once");
+    }
+    const std::vector<std::string> names = fruitListNames(fruitLines_, language_);
+    tableLineOfRow_ = tableLineOfRow;
+    for (std::size_t row = 0; row < tableLineOfRow_.size(); ++row) {
+        state_.fruitNames[row] = names[tableLineOfRow_[row]];
+    }
+    state_.selectedRow = state_.fruitNames.empty() ? -1 : 0;
+}
+
+std::size_t ComparisonModel::tableLineOf(int row) const {
+    return tableLineOfRow_.at(static_cast<std::size_t>(row));
+}
+
+int ComparisonModel::rowOf(std::size_t tableLine) const {
+    const auto found = std::find(tableLineOfRow_.begin(), tableLineOfRow_.end(), tableLine);
+    return found == tableLineOfRow_.end() ? -1 : static_cast<int>(found - tableLineOfRow_.begin());
 }
 
 ComparisonChange ComparisonModel::selectFruit(int row) {
@@ -40,7 +72,7 @@ ComparisonChange ComparisonModel::addSelectedFruit() {
     }
     // The table line by the list's position, not by the name. A line that is no fruit throws
     // here, before anything has changed.
-    compared_.append(fruitLines_[static_cast<std::size_t>(row)]);
+    compared_.append(fruitLines_[tableLineOf(row)], language_);
     fillChosenFromSet();
     ComparisonChange change;
     change.fruitReportChanged = writeChosenFruitReport();
@@ -107,13 +139,14 @@ bool ComparisonModel::writeChosenFruitReport() {
     if (found == state_.fruitNames.end()) {
         return false;
     }
-    const auto row = static_cast<std::size_t>(found - state_.fruitNames.begin());
-    state_.fruitReport = singleFruitReportLines(Fruit(fruitLines_[row]));
+    const auto row = static_cast<int>(found - state_.fruitNames.begin());
+    state_.fruitReport = singleFruitReportLines(Fruit(fruitLines_[tableLineOf(row)], language_));
     return true;
 }
 
 void ComparisonModel::setCaption(const std::string& fruitName) {
-    state_.reportCaption = fruitName + " Report";
+    state_.reportCaption =
+        language_ == Language::Spanish ? "Informe: " + fruitName : fruitName + " Report";
 }
 
 void ComparisonModel::writeComparison() {

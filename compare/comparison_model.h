@@ -11,10 +11,21 @@
 // an error escapes it (a table line that is no fruit), leaves the state as it was.
 class ComparisonModel {
   public:
-    // The fruit table's lines; line i belongs to the list's entry i, the last line closes the
-    // table.
-    explicit ComparisonModel(std::vector<std::string> fruitLines = {});
+    // The fruit table's lines; line i belongs to the list's entry i until orderList says
+    // otherwise, the last line closes the table. The language is that of the table, its names,
+    // pages and captions.
+    explicit ComparisonModel(std::vector<std::string> fruitLines = {},
+                             Language language = Language::English);
 
+    // Shows the fruit list in another order: entry r is table line tableLineOfRow[r]. Every action
+    // still takes its fruit from that table line. Throws std::invalid_argument unless the order
+    // names each fruit line exactly once; the first entry is selected afterwards.
+    void orderList(const std::vector<std::size_t>& tableLineOfRow);
+    // The table line of a list entry, and the entry of a table line (-1 when there is none).
+    std::size_t tableLineOf(int row) const;
+    int rowOf(std::size_t tableLine) const;
+
+    Language language() const { return language_; }
     const ComparisonState& state() const { return state_; }
     const std::vector<std::string>& fruitLines() const { return fruitLines_; }
     const ComparisonSet& comparedFruits() const { return compared_; }
@@ -40,6 +51,8 @@ class ComparisonModel {
     void writeComparison();
 
     std::vector<std::string> fruitLines_;
+    Language language_;
+    std::vector<std::size_t> tableLineOfRow_;  // entry r of the list shows this table line
     ComparisonSet compared_;
     ComparisonState state_;
 };

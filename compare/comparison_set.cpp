@@ -11,11 +11,11 @@ bool ComparisonSet::contains(const std::string& displayName) const {
                        [&](const auto& fruit) { return fruit.displayName() == displayName; });
 }
 
-const Fruit& ComparisonSet::append(const std::string& tableLine) {
+const Fruit& ComparisonSet::append(const std::string& tableLine, Language language) {
     if (isFull()) {
         throw std::logic_error(kLimitMessage);
     }
-    Fruit fruit(tableLine);
+    Fruit fruit(tableLine, language);
     if (contains(fruit.displayName())) {
         throw std::logic_error("\"" + fruit.displayName() + "\" is compared already");
     }

@@ -20,7 +20,8 @@ class ComparisonSet {
     // Builds a record from a table line and puts it last. Raises ListIndexError for a line that is
     // not a fruit, and std::logic_error when the set is full or already holds a fruit of that name;
     // the set is unchanged then.
-    const Fruit& append(const std::string& tableLine);
+    // The record speaks the given language (its names and display name).
+    const Fruit& append(const std::string& tableLine, Language language = Language::English);
 
     // Takes out and frees the first record of that display name; false when there is none.
     bool remove(const std::string& displayName);

@@ -26,7 +26,7 @@ bool isBlank(const std::string& field) {
 ListIndexError::ListIndexError(std::size_t index)
     : std::out_of_range("List index out of bounds (" + std::to_string(index) + ")") {}
 
-Fruit::Fruit(const std::string& line) {
+Fruit::Fruit(const std::string& line, Language language) : language_(language) {
     splitByDelimiter(fields_, line, ";");
     for (std::size_t i = 1; i < fields_.size(); ++i) {
         const double amount = parseNumber(fields_[i]).value_or(0.0);
@@ -37,13 +37,14 @@ Fruit::Fruit(const std::string& line) {
     if (fields_.size() < kFieldCount) {
         throw ListIndexError(fields_.size());
     }
+    const auto& columns = tableColumns(language);
     for (std::size_t j = 0; j < kFieldCount; ++j) {
-        tableEntries_[j] = {fields_[j], kTableColumns[j].name, kTableColumns[j].unit};
+        tableEntries_[j] = {fields_[j], columns[j].name, columns[j].unit};
     }
     for (std::size_t k = 0; k < kFieldCount; ++k) {
         displayEntries_[k] = tableEntries_[kDisplayToTableField[k]];
     }
-    displayEntries_[kDisplayName].value = displayNameOf(tableEntries_[0].value);
+    displayEntries_[kDisplayName].value = displayNameOf(tableEntries_[0].value, language);
 }
 
 std::array<std::string, 4> Fruit::milligramAmounts() const {

@@ -26,13 +26,16 @@ class ListIndexError : public std::out_of_range {
 // texts are Windows-1252 bytes.
 class Fruit {
   public:
-    // Throws ListIndexError("List index out of bounds (n)") for a line of n < 33 fields.
-    explicit Fruit(const std::string& line);
+    // Throws ListIndexError("List index out of bounds (n)") for a line of n < 33 fields. In
+    // Spanish the entries carry the Spanish column names and the Spanish display name; the amounts
+    // are the same texts in both languages.
+    explicit Fruit(const std::string& line, Language language = Language::English);
 
     // The four microgram amounts (Selenium, Folic acid, Vitamin K, Carotenoids), in the order of
     // kMicrogramPositions, as milligram texts for the reports.
     std::array<std::string, 4> milligramAmounts() const;
 
+    Language language() const { return language_; }
     const std::string& displayName() const { return displayEntries_[kDisplayName].value; }
     // The cleaned field texts, the name first.
     const std::vector<std::string>& fields() const { return fields_; }
@@ -42,6 +45,7 @@ class Fruit {
     const std::array<NutrientEntry, kFieldCount>& displayEntries() const { return displayEntries_; }
 
   private:
+    Language language_;
     std::vector<std::string> fields_;
     std::array<NutrientEntry, kFieldCount> tableEntries_;
     std::array<NutrientEntry, kFieldCount> displayEntries_;

@@ -1,7 +1,11 @@
 #include "data/fruit_table.h"
 
+#include <utility>
+
 #include "data/capitalize_words.h"
+#include "data/nutrient_columns.h"
 #include "data/resource_text.h"
+#include "data/sentence_case.h"
 #include "data/win1252_lower.h"
 
 std::vector<std::string> splitTableLines(std::string_view text) {
@@ -26,24 +30,49 @@ std::vector<std::string> splitTableLines(std::string_view text) {
     return lines;
 }
 
-std::string displayNameOf(std::string_view tableLine) {
-    return capitalizeWords(lowerCaseWin1252(tableLine.substr(0, tableLine.find(';'))));
+std::string displayNameOf(std::string_view tableLine, Language language) {
+    const std::string_view name = tableLine.substr(0, tableLine.find(';'));
+    if (language == Language::Spanish) {
+        return sentenceCaseWin1252(name);
+    }
+    return capitalizeWords(lowerCaseWin1252(name));
 }
 
-std::vector<std::string> fruitListNames(const std::vector<std::string>& fruitLines) {
+std::vector<std::string> fruitListNames(const std::vector<std::string>& fruitLines,
+                                        Language language) {
     std::vector<std::string> names;
     if (fruitLines.size() < 2) {
         return names;
     }
     names.reserve(fruitLines.size() - 1);
     for (std::size_t i = 0; i + 1 < fruitLines.size(); ++i) {
-        names.push_back(displayNameOf(fruitLines[i]));
+        names.push_back(displayNameOf(fruitLines[i], language));
     }
     return names;
 }
 
-std::vector<std::string> loadFruitTable(std::vector<std::string>& fruitLines) {
+std::string withAllFields(const std::string& line) {
+    std::string complete = line;
+    std::size_t fields = 1;
+    for (const char c : line) {
+        fields += c == ';' ? 1 : 0;
+    }
+    for (; fields < kFieldCount; ++fields) {
+        complete += ';';
+    }
+    return complete;
+}
+
+std::vector<std::string> loadFruitTable(std::vector<std::string>& fruitLines, Language language) {
     fruitLines.clear();
-    fruitLines = splitTableLines(loadResourceText("endat", "text"));
-    return fruitListNames(fruitLines);
+    if (language == Language::Spanish) {
+        std::vector<std::string> lines = splitTableLines(loadResourceText("esdat", "text"));
+        for (std::string& line : lines) {
+            line = withAllFields(line);
+        }
+        fruitLines = std::move(lines);
+    } else {
+        fruitLines = splitTableLines(loadResourceText("endat", "text"));
+    }
+    return fruitListNames(fruitLines, language);
 }

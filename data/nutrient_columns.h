@@ -3,6 +3,8 @@
 #include <array>
 #include <cstddef>
 
+#include "data/language.h"
+
 // The 33 columns of a fruit table line and the order in which the reports show them.
 
 constexpr std::size_t kFieldCount = 33;
@@ -14,6 +16,10 @@ struct NutrientColumn {
 
 // Name and unit of table field j (field 0 is the fruit's name).
 extern const std::array<NutrientColumn, kFieldCount> kTableColumns;
+// The same in Spanish ("Agua", "Energ\xEDa", ...).
+extern const std::array<NutrientColumn, kFieldCount> kTableColumnsSpanish;
+// The column names the pages of that language print.
+const std::array<NutrientColumn, kFieldCount>& tableColumns(Language language);
 
 // Display position k shows table field kDisplayToTableField[k].
 extern const std::array<std::size_t, kFieldCount> kDisplayToTableField;

@@ -5,31 +5,37 @@
 #include "data/fruit_table.h"
 #include "data/nutrient_columns.h"
 #include "data/split_by_delimiter.h"
+#include "reports/local_amount.h"
 #include "reports/utf8_text.h"
 
 namespace {
 
 constexpr char kLineEnd[] = "\r\n";
 
-void appendRow(std::string& csv, const std::vector<std::string>& cells) {
+char separatorOf(Language language) {
+    return language == Language::Spanish ? ';' : ',';
+}
+
+void appendRow(std::string& csv, const std::vector<std::string>& cells, Language language) {
     for (std::size_t i = 0; i < cells.size(); ++i) {
         if (i > 0) {
-            csv += ',';
+            csv += separatorOf(language);
         }
-        csv += csvField(utf8FromWindows1252(cells[i]));
+        csv += csvField(utf8FromWindows1252(cells[i]), separatorOf(language));
     }
     csv += kLineEnd;
 }
 
-std::vector<std::string> headerRow() {
-    std::vector<std::string> cells{"Fruit"};
+std::vector<std::string> headerRow(Language language) {
+    const auto& columns = tableColumns(language);
+    std::vector<std::string> cells{language == Language::Spanish ? "Fruta" : "Fruit"};
     for (std::size_t j = 1; j < kFieldCount; ++j) {
-        cells.push_back(std::string(kTableColumns[j].name) + " (" + kTableColumns[j].unit + ")");
+        cells.push_back(std::string(columns[j].name) + " (" + columns[j].unit + ")");
     }
     return cells;
 }
 
-std::vector<std::string> fruitRow(const std::string& line) {
+std::vector<std::string> fruitRow(const std::string& line, Language language) {
     std::vector<std::string> cells;
     splitByDelimiter(cells, line, ";");
     if (cells.size() != kFieldCount) {
@@ -37,14 +43,18 @@ std::vector<std::string> fruitRow(const std::string& line) {
                                     " fields instead of " + std::to_string(kFieldCount) + ": \"" +
                                     utf8FromWindows1252(line.substr(0, 80)) + "\"");
     }
-    cells[0] = displayNameOf(line);
+    cells[0] = displayNameOf(line, language);
+    for (std::size_t j = 1; j < cells.size(); ++j) {
+        cells[j] = localAmount(cells[j], language);
+    }
     return cells;
 }
 
 }  // namespace
 
-std::string csvField(std::string_view text) {
-    if (text.find_first_of(",\"\r\n") == std::string_view::npos) {
+std::string csvField(std::string_view text, char separator) {
+    const char special[] = {separator, '"', '\r', '\n', '\0'};
+    if (text.find_first_of(special) == std::string_view::npos) {
         return std::string(text);
     }
     std::string quoted = "\"";
@@ -57,18 +67,19 @@ std::string csvField(std::string_view text) {
     return quoted + '"';
 }
 
-std::string comparisonCsv(const std::vector<std::string>& tableLines) {
+std::string comparisonCsv(const std::vector<std::string>& tableLines, Language language) {
     std::string csv;
-    appendRow(csv, headerRow());
+    appendRow(csv, headerRow(language), language);
     for (const std::string& line : tableLines) {
-        appendRow(csv, fruitRow(line));
+        appendRow(csv, fruitRow(line, language), language);
     }
     return csv;
 }
 
 std::vector<std::string> tableLinesOf(const std::vector<std::string>& displayNames,
-                                      const std::vector<std::string>& fruitLines) {
-    const std::vector<std::string> listed = fruitListNames(fruitLines);
+                                      const std::vector<std::string>& fruitLines,
+                                      Language language) {
+    const std::vector<std::string> listed = fruitListNames(fruitLines, language);
     std::vector<std::string> lines;
     lines.reserve(displayNames.size());
     for (const std::string& name : displayNames) {

@@ -4,6 +4,7 @@
 #include <initializer_list>
 
 #include "data/app_folder.h"
+#include "reports/local_amount.h"
 #include "reports/page_head.h"
 
 namespace {
@@ -29,17 +30,40 @@ const std::array<Group, 10> kGroups = {{
     {"Fatty Acids", "Fatty Acids for 100g", 0, {30, 31, 32}},
 }};
 
+// The same groups on a Spanish page, with their own words (Windows-1252: 0xED "í", 0xC1 "Á").
+const std::array<Group, 10> kSpanishGroups = {{
+    {nullptr,
+     "Energ\xED"
+     "a por 100 g",
+     kEnergy,
+     {1}},
+    {"Nutrientes", "Nutrientes por 100 g", 0, {2, 3, 4, 5, 6}},
+    {nullptr, "Hidratos de carbono por 100 g", kCarbohydrate, {7, 8}},
+    {"Minerales", "Minerales por 100 g", 0, {9, 15, 11, 12, 13}},
+    {"M\xE1s minerales", "Minerales por 100 g", 0, {14, 10, 16, 17, 18}},
+    {"Vitaminas del grupo B", "Vitaminas del grupo B por 100 g", 0, {20, 21, 22, 23, 24, 25}},
+    {"Vitamina A", "Vitamina A por 100 g", 0, {26}},
+    {"Vitamina C", "Vitamina C por 100 g", 0, {19}},
+    {"Otras vitaminas", "Otras vitaminas por 100 g", 0, {27, 28, 29}},
+    {"\xC1"
+     "cidos grasos",
+     "\xC1"
+     "cidos grasos por 100 g",
+     0,
+     {30, 31, 32}},
+}};
+
 // The cell texts of one record, by display position: value and unit, or for the four microgram
-// amounts the milligram text.
+// amounts the milligram text; with a decimal comma on a Spanish page.
 std::array<std::string, kFieldCount> cellTexts(const Fruit& fruit) {
     std::array<std::string, kFieldCount> cells;
     const auto& entries = fruit.displayEntries();
     for (std::size_t k = 1; k < kFieldCount; ++k) {
-        cells[k] = entries[k].value + entries[k].unit;
+        cells[k] = localAmount(entries[k].value, fruit.language()) + entries[k].unit;
     }
     const auto milligrams = fruit.milligramAmounts();
     for (std::size_t i = 0; i < kMicrogramPositions.size(); ++i) {
-        cells[kMicrogramPositions[i]] = milligrams[i] + "mg";
+        cells[kMicrogramPositions[i]] = localAmount(milligrams[i], fruit.language()) + "mg";
     }
     return cells;
 }
@@ -52,14 +76,15 @@ std::vector<std::string> comparisonReportLines(const std::vector<Fruit>& fruits)
         return lines;
     }
     lines.reserve(44 + 62 * fruits.size());
-    appendPageHead(lines, appFolder());
+    const Language language = fruits.front().language();
+    appendPageHead(lines, appFolder(), language);
     std::vector<std::array<std::string, kFieldCount>> cells;
     cells.reserve(fruits.size());
     for (const auto& fruit : fruits) {
         cells.push_back(cellTexts(fruit));
     }
     const auto& names = fruits.front().displayEntries();
-    for (const Group& group : kGroups) {
+    for (const Group& group : language == Language::Spanish ? kSpanishGroups : kGroups) {
         const std::string heading = group.heading ? group.heading : names[group.namedBy].name;
         const std::string caption =
             group.caption ? group.caption : names[group.namedBy].name + " for 100g";

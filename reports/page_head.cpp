@@ -32,8 +32,10 @@ std::string styleSheetLinks(const std::string& appFolder) {
     return line + " ";
 }
 
-void appendPageHead(std::vector<std::string>& lines, const std::string& appFolder) {
-    lines.emplace_back("<!DOCTYPE html><HTML><HEAD>");
+void appendPageHead(std::vector<std::string>& lines, const std::string& appFolder,
+                    Language language) {
+    lines.emplace_back(language == Language::Spanish ? "<!DOCTYPE html><HTML lang=\"es\"><HEAD>"
+                                                     : "<!DOCTYPE html><HTML><HEAD>");
     lines.push_back(styleSheetLinks(appFolder));
     lines.emplace_back("</HEAD><BODY>");
 }

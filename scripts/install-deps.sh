@@ -7,6 +7,8 @@ packages=(
   build-essential cmake ninja-build pkg-config python3
   qt6-base-dev qt6-webengine-dev qt6-svg-dev libqt6svg6 libgl-dev libvulkan-dev
   libqt6webenginecore6-bin
+  # The Spanish window: lrelease and its CMake functions, and Qt's own Spanish texts.
+  qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
   xvfb xauth fonts-dejavu-core fonts-liberation
 )
 if [ "${QUORVEL_TEST_DEPS:-0}" = 1 ]; then

@@ -7,25 +7,30 @@
 //   quorvel-pages compare N1 N2 ...    the comparison page of 2 to 9 distinct lines, in that order
 //   quorvel-pages rank COLUMN          the ranking of all fruits by amount COLUMN (1 Water to 32
 //                                      Polyunsaturated fatty acids)
+//
+// "--lang es" first prints the Spanish pages (the Spanish table, words and decimal commas);
+// "--lang en" or no option the English ones. The desktop's locale plays no part here.
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <vector>
 
 #include "data/fruit.h"
 #include "data/fruit_table.h"
-#include "reports/single_fruit_report.h"
+#include "data/language.h"
 #include "reports/comparison_report.h"
 #include "reports/placeholder_page.h"
 #include "reports/ranking.h"
 #include "reports/ranking_page.h"
+#include "reports/single_fruit_report.h"
 
 namespace {
 
 const char* const kUsage =
-    "usage: quorvel-pages list | placeholder | fruit N | compare N1 N2 [... N9] | rank COLUMN  "
-    "(N: 0 to 144, COLUMN: 1 to 32)\n";
+    "usage: quorvel-pages [--lang en|es] list | placeholder | fruit N | compare N1 N2 [... N9] | "
+    "rank COLUMN  (N: 0 to 144, COLUMN: 1 to 32)\n";
 
 int usage() {
     std::fputs(kUsage, stderr);
@@ -60,25 +65,35 @@ std::size_t amountColumn(const std::string& arg) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    const std::vector<std::string> args(argv + 1, argv + argc);
+    std::vector<std::string> args(argv + 1, argv + argc);
+    Language language = Language::English;
+    if (!args.empty() && args[0] == "--lang") {
+        const auto chosen = args.size() > 1 ? languageOption(args[1]) : std::nullopt;
+        if (!chosen) {
+            return usage();
+        }
+        language = *chosen;
+        args.erase(args.begin(), args.begin() + 2);
+    }
     if (args.empty()) {
         return usage();
     }
     std::vector<std::string> fruitLines;
-    const std::vector<std::string> names = loadFruitTable(fruitLines);
+    const std::vector<std::string> names = loadFruitTable(fruitLines, language);
     const std::string& command = args[0];
 
     if (command == "list" && args.size() == 1) {
         print(names);
     } else if (command == "placeholder" && args.size() == 1) {
-        print({placeholderPage()});
+        print({placeholderPage(language)});
     } else if (command == "fruit" && args.size() == 2) {
         const int index = fruitIndex(args[1], names.size());
         if (index < 0) {
             return usage();
         }
         std::vector<std::string> lines;
-        lines = singleFruitReportLines(Fruit(fruitLines[static_cast<std::size_t>(index)]));
+        lines =
+            singleFruitReportLines(Fruit(fruitLines[static_cast<std::size_t>(index)], language));
         print(lines);
     } else if (command == "compare" && args.size() >= 3 && args.size() <= 10) {
         std::vector<Fruit> fruits;
@@ -88,7 +103,7 @@ int main(int argc, char** argv) {
             if (index < 0 || !seen.insert(index).second) {
                 return usage();
             }
-            fruits.emplace_back(fruitLines[static_cast<std::size_t>(index)]);
+            fruits.emplace_back(fruitLines[static_cast<std::size_t>(index)], language);
         }
         print(comparisonReportLines(fruits));
     } else if (command == "rank" && args.size() == 2) {
@@ -96,7 +111,7 @@ int main(int argc, char** argv) {
         if (column == 0) {
             return usage();
         }
-        print(rankingPageLines(fruitLines, column));
+        print(rankingPageLines(fruitLines, column, language));
     } else {
         return usage();
     }

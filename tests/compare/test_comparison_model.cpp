@@ -2,6 +2,7 @@
 // what the window is told to show and to load after each of them.
 #include <QtTest>
 
+#include <numeric>
 #include <stdexcept>
 
 #include "compare/comparison_model.h"
@@ -214,6 +215,49 @@ class TestComparisonModel : public QObject {
         QCOMPARE(model.state().fruitReport, before.fruitReport);
         QCOMPARE(model.state().reportCaption, before.reportCaption);
         QCOMPARE(model.comparedFruits().count(), std::size_t(1));
+    }
+    // A list in another order than the table (the Spanish list, sorted for its readers): every
+    // entry still brings in its own table line, and the pages speak the model's language.
+    void aListInAnotherOrderKeepsItsTableLines() {
+        Lines spanishTable;
+        loadFruitTable(spanishTable, Language::Spanish);
+        ComparisonModel model(spanishTable, Language::Spanish);
+        QCOMPARE(model.state().reportCaption, std::string("Informe"));
+        std::vector<std::size_t> reversed(145);
+        for (std::size_t row = 0; row < reversed.size(); ++row) {
+            reversed[row] = 144 - row;
+        }
+        model.orderList(reversed);
+        QCOMPARE(model.tableLineOf(0), std::size_t{144});
+        QCOMPARE(model.rowOf(0), 144);
+        QCOMPARE(model.rowOf(145), -1);
+        QCOMPARE(model.state().fruitNames.front(),
+                 displayNameOf(spanishTable[144], Language::Spanish));
+        QCOMPARE(model.state().selectedRow, 0);
+
+        QVERIFY(sameChange(add(model, 144), kReport));  // table line 0
+        QVERIFY(sameChange(add(model, 0), kBoth));      // table line 144
+        const Fruit acerola(spanishTable[0], Language::Spanish);
+        const Fruit kiwano(spanishTable[144], Language::Spanish);
+        QCOMPARE(model.state().comparedNames, (Names{acerola.displayName(), kiwano.displayName()}));
+        QCOMPARE(model.state().fruitReport, singleFruitReportLines(kiwano));
+        QCOMPARE(model.state().comparisonReport, comparisonReportLines({acerola, kiwano}));
+        QCOMPARE(model.state().reportCaption, "Informe: " + kiwano.displayName());
+        model.chooseComparedFruit(0);
+        QCOMPARE(model.state().fruitReport, singleFruitReportLines(acerola));
+
+        // An order that misses, repeats or invents a line is refused and changes nothing.
+        std::vector<std::size_t> repeated(145);
+        std::iota(repeated.begin(), repeated.end(), std::size_t{0});
+        repeated[3] = 4;  // line 4 twice, line 3 never
+        std::vector<std::size_t> shorter(144);
+        std::iota(shorter.begin(), shorter.end(), std::size_t{0});
+        std::vector<std::size_t> invented(145);
+        std::iota(invented.begin(), invented.end(), std::size_t{1});  // 1 to 145
+        for (const auto& bad : {repeated, shorter, invented}) {
+            QVERIFY_THROWS_EXCEPTION(std::invalid_argument, model.orderList(bad));
+        }
+        QCOMPARE(model.tableLineOf(0), std::size_t{144});
     }
 };
 

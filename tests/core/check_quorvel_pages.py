@@ -52,6 +52,22 @@ for column in range(1, 33):
     check(b"\n" not in page.replace(b"\r\n", b""), f"rank {column}: line ends")
 check(run("rank", "18").stdout.count(b"\xb5g</td>") > 0, "rank 18: selenium in \xb5g")
 
+# --lang: English as without the option, Spanish the same pages' shape with the Spanish table.
+for bad in [["--lang"], ["--lang", "fr", "list"], ["--lang", "es"], ["list", "--lang", "es"]]:
+    r = run(*bad)
+    check(r.returncode == 2 and r.stdout == b"", f"{bad}: usage")
+for args in (["list"], ["fruit", "0"], ["compare", "0", "144"], ["rank", "19"], ["placeholder"]):
+    check(run("--lang", "en", *args).stdout == run(*args).stdout, f"--lang en {args}: as English")
+spanish_names = run("--lang", "es", "list").stdout.split(b"\r\n")
+check(len(spanish_names) == 146 and spanish_names[2] == b"Manzanas, en crudo, con la piel",
+      "--lang es list: Spanish names")
+for fruits in (["0", "2"], ["144", "27", "0"]):
+    page = run("--lang", "es", "compare", *fruits).stdout
+    check(page.count(b"\r\n") == 44 + 62 * len(fruits), f"--lang es compare {fruits}: lines")
+    check(page.startswith(b'<!DOCTYPE html><HTML lang="es">'), f"--lang es compare {fruits}")
+check(b"<td>0,40g</td>" in run("--lang", "es", "fruit", "0").stdout, "--lang es fruit 0: comma")
+check(b"<td>1677,6mg</td>" in run("--lang", "es", "rank", "19").stdout, "--lang es rank 19")
+
 if failures:
     print("\n".join(failures))
     sys.exit(1)
