@@ -18,21 +18,21 @@
 
 void MainWindow::buildReportMenu() {
     // Before "Help": the menus of the original layout keep their places to its right.
-    reportMenu = new QMenu(QStringLiteral("Report"), this);
+    reportMenu = new QMenu(tr("Report"), this);
     reportMenu->setObjectName(QStringLiteral("reportMenu"));
     menuBar()->insertMenu(helpMenu->menuAction(), reportMenu);
-    printAction = reportMenu->addAction(QStringLiteral("Print..."));
+    printAction = reportMenu->addAction(tr("Print..."));
     printAction->setObjectName(QStringLiteral("printAction"));
     printAction->setShortcut(QKeySequence::Print);
     // Ctrl+P prints the ranking too while its window is the active one.
     printAction->setShortcutContext(Qt::ApplicationShortcut);
-    savePdfAction = reportMenu->addAction(QStringLiteral("Save as PDF..."));
+    savePdfAction = reportMenu->addAction(tr("Save as PDF..."));
     savePdfAction->setObjectName(QStringLiteral("savePdfAction"));
-    exportCsvAction = reportMenu->addAction(QStringLiteral("Export comparison as CSV..."));
+    exportCsvAction = reportMenu->addAction(tr("Export comparison as CSV..."));
     exportCsvAction->setObjectName(QStringLiteral("exportCsvAction"));
     exportCsvAction->setEnabled(false);
     reportMenu->addSeparator();
-    rankAction = reportMenu->addAction(QStringLiteral("Rank fruits..."));
+    rankAction = reportMenu->addAction(tr("Rank fruits..."));
     rankAction->setObjectName(QStringLiteral("rankAction"));
 }
 
@@ -55,10 +55,10 @@ void MainWindow::connectReportMenu() {
 MainWindow::ShownReport MainWindow::shownReport() const {
     if (rankingWindow_ != nullptr && rankingWindow_->isActiveWindow()) {
         return {rankingWindow_->rankView,
-                QStringLiteral("Ranking - ") + rankingWindow_->amountCombo->currentText()};
+                tr("Ranking - ") + rankingWindow_->amountCombo->currentText()};
     }
     if (reportTabs->currentWidget() == comparisonTab) {
-        return {comparisonView, QStringLiteral("Comparison")};
+        return {comparisonView, tr("Comparison")};
     }
     const ComparisonState& state = model_.state();
     if (state.chosenIndex < 0) {
@@ -73,8 +73,9 @@ void MainWindow::showRankingWindow() {
         // A child window: it closes and goes with the main window.
         rankingWindow_ = new RankingWindow(model_.fruitLines(), this);
         // A fruit chosen in the ranking is selected in the list, as a click there would.
-        connect(rankingWindow_, &RankingWindow::fruitChosen, this,
-                [this](int row) { fruitList->setCurrentRow(row); });
+        connect(rankingWindow_, &RankingWindow::fruitChosen, this, [this](int tableLine) {
+            fruitList->setCurrentRow(model_.rowOf(static_cast<std::size_t>(tableLine)));
+        });
     }
     rankingWindow_->show();
     rankingWindow_->raise();

@@ -150,6 +150,30 @@
         <source>Report</source>
         <translation>Informe</translation>
     </message>
+    <message>
+        <source>Print...</source>
+        <translation>Imprimir...</translation>
+    </message>
+    <message>
+        <source>Save as PDF...</source>
+        <translation>Guardar como PDF...</translation>
+    </message>
+    <message>
+        <source>Export comparison as CSV...</source>
+        <translation>Exportar la comparación como CSV...</translation>
+    </message>
+    <message>
+        <source>Rank fruits...</source>
+        <translation>Clasificar frutas...</translation>
+    </message>
+    <message>
+        <source>Ranking - </source>
+        <translation>Clasificación - </translation>
+    </message>
+    <message>
+        <source>Comparison</source>
+        <translation>Comparación</translation>
+    </message>
 </context>
 <context>
     <name>RankingWindow</name>
