@@ -3,8 +3,8 @@
 #include <QAction>
 #include <QComboBox>
 #include <QGroupBox>
-#include <QLabel>
 #include <QKeySequence>
+#include <QLabel>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -17,6 +17,7 @@
 #include <QToolButton>
 
 #include "app/about_box.h"
+#include "app/fruit_list_order.h"
 #include "app/main_window.h"
 #include "app/ranking_window.h"
 #include "app_test_support.h"
@@ -136,6 +137,20 @@ class TestMainWindow : public QObject {
         QCOMPARE(form.reportTabs->count(), 1);
         QCOMPARE(form.reportTabs->tabText(0), caption);
         QCOMPARE(form.fruitReportSource->toPlainText(), QStringLiteral("Memo1"));
+    }
+
+    void spanishListOrder() {
+        // "á" sorts with "a", "ñ" after "n", case aside; equal names keep the table's order.
+        const std::vector<std::string> names{"Zumo",
+                                             "\xD1"
+                                             "ame",
+                                             "Nueces",
+                                             "Albaricoque",
+                                             "\xC1"
+                                             "cido",
+                                             "nabo",
+                                             "Nueces"};
+        QCOMPARE(::spanishListOrder(names), (std::vector<std::size_t>{4, 3, 5, 2, 6, 1, 0}));
     }
 
     void menusOfTheLayoutAndTheReportMenu() {

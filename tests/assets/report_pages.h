@@ -18,5 +18,8 @@ ReportPage singleFruitPage(int which);
 ReportPage comparisonPage(int fruitCount);
 // The page the report view shows before any fruit is compared.
 QString placeholderPageText();
+
+// The single-fruit page of a table line, in English or Spanish.
+QString singleFruitPageText(int line, bool spanish);
 // The ranking of all fruits by amount column (1 to 32).
 QString rankingPageText(int column);

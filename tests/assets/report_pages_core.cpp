@@ -9,10 +9,10 @@
 #include "data/fruit.h"
 #include "data/fruit_table.h"
 #include "report_pages.h"
-#include "reports/single_fruit_report.h"
 #include "reports/comparison_report.h"
 #include "reports/placeholder_page.h"
 #include "reports/ranking_page.h"
+#include "reports/single_fruit_report.h"
 
 namespace {
 
@@ -96,4 +96,12 @@ QString rankingPageText(int column) {
     std::vector<std::string> lines;
     loadFruitTable(lines);
     return joinLines(rankingPageLines(lines, static_cast<std::size_t>(column)));
+}
+
+QString singleFruitPageText(int line, bool spanish) {
+    const Language language = spanish ? Language::Spanish : Language::English;
+    std::vector<std::string> lines;
+    loadFruitTable(lines, language);
+    return joinLines(
+        singleFruitReportLines(Fruit(lines.at(static_cast<std::size_t>(line)), language)));
 }

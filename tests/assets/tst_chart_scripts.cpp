@@ -109,12 +109,46 @@ class TestChartScripts : public QObject {
     void missingEarlierFilesDoNoHarm_data();
     void missingEarlierFilesDoNoHarm();
     void nothingKeepsRunningAfterDrawing();
+    void spanishPagesDrawTheEnglishAmounts();
     void chartAreaIsDrawnOnScreen_data();
     void chartAreaIsDrawnOnScreen();
 };
 
 // The error collector must see an uncaught error of a script run like the chart scripts, or
 // the "no errors" checks below would prove nothing.
+// The amounts a single-fruit page's charts draw, chart by chart.
+QJsonArray drawnAmounts(const QString& html) {
+    WebHarness web;
+    if (!web.loadHtml(html) || !web.runFiles(WebHarness::reportSequence())) {
+        return {};
+    }
+    const bool drawn = QTest::qWaitFor(
+        [&] {
+            return web.eval(QStringLiteral("document.documentElement.dataset.charts")).toString() ==
+                   QLatin1String("5");
+        },
+        kTimeoutMs);
+    QJsonArray amounts;
+    if (!drawn) {
+        return amounts;
+    }
+    for (const QJsonValue chart : web.eval(QString::fromLatin1(kChartSummary)).toArray()) {
+        amounts.append(chart.toObject()[QStringLiteral("datasets")]
+                           .toArray()[0]
+                           .toObject()[QStringLiteral("data")]);
+    }
+    return amounts;
+}
+
+void TestChartScripts::spanishPagesDrawTheEnglishAmounts() {
+    // Spanish pages write "0,40" for 0.40: the charts must read the decimal comma.
+    for (const int line : {0, 60, 144}) {
+        const QJsonArray english = drawnAmounts(singleFruitPageText(line, false));
+        QCOMPARE(english.size(), 5);
+        QCOMPARE(drawnAmounts(singleFruitPageText(line, true)), english);
+    }
+}
+
 void TestChartScripts::consoleErrorsAreSeen() {
     WebHarness web;
     QVERIFY(web.loadHtml(placeholderPageText()));
