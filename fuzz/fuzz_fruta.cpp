@@ -24,7 +24,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     splitByDelimiter(fields, line, ";");
 
     ComparisonSet set;
-    Fruit* fruit = nullptr;
+    const Fruit* fruit = nullptr;
     try {
         fruit = &set.append(line);
     } catch (const ListIndexError& error) {
