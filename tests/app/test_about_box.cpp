@@ -1,6 +1,7 @@
 // The about box: its window, the caption change by a press in the like page and its persistence,
-// Escape, its link, and the three ways the main window shows it.
+// the keyboard in the page, Escape, its link, and the three ways the main window shows it.
 #include <QAction>
+#include <QApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -129,6 +130,44 @@ class TestAboutBox : public QObject {
         app.mainWindow().aboutAction->trigger();
         QCOMPARE(watcher.aboutShownModal, 1);
         QVERIFY(!watcher.escapeClosedAbout);
+        QVERIFY(!about.isVisible());
+    }
+
+    // The box opens in the page, but with none of its controls focused: Enter and Space press
+    // nothing there. Tab reaches the like control, where they are a click; Tab again the button.
+    void keysLikeOnlyOnTheLikeControl() {
+        ProgramWindows app;
+        AboutBox& about = app.aboutBox();
+        QSignalSpy loaded(about.likeView, &HtmlView::documentComplete);
+        QVERIFY(showLoaded(about, loaded));
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QTRY_COMPARE(QApplication::focusWidget(), pageWidget(about.likeView));
+        // The page answers scripts in order: once it has named its focus, the box's own question
+        // about the key pressed before has been answered too.
+        const auto pressInPage = [&](Qt::Key key) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            return pageValue(about.likeView, QStringLiteral("document.activeElement.tagName"));
+        };
+        QCOMPARE(pressInPage(Qt::Key_Return), QStringLiteral("BODY"));
+        QCOMPARE(pressInPage(Qt::Key_Space), QStringLiteral("BODY"));
+        QApplication::processEvents();
+        QCOMPARE(about.okButton->text(), QStringLiteral("OK"));
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(pageValue(about.likeView, QStringLiteral("document.activeElement.tagName")),
+                     QStringLiteral("BUTTON"));
+        QCOMPARE(pageValue(about.likeView,
+                           QStringLiteral("document.activeElement.matches(':focus-visible')")),
+                 QStringLiteral("true"));  // its focus ring shows
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(about.okButton->text(), kThanks);
+        about.okButton->setText(QStringLiteral("OK"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTRY_COMPARE(about.okButton->text(), kThanks);
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), about.okButton);
+        QTest::keyClick(about.okButton, Qt::Key_Return);
         QVERIFY(!about.isVisible());
     }
 
