@@ -1,7 +1,9 @@
 // The about box: its window, the caption change by a press in the like page and its persistence,
-// the keyboard in the page, Escape, its link, and the three ways the main window shows it.
+// the keyboard in the page, Escape, its link, the three ways the main window shows it, and its
+// labels with a plain desktop's fonts.
 #include <QAction>
 #include <QApplication>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -186,4 +188,34 @@ class TestAboutBox : public QObject {
 };
 
 QUORVEL_REGISTER_GUI_TEST(TestAboutBox);
+
+// Run by ctest with the fonts of a plain desktop and those the package depends on, and no
+// others: every label shows its whole text in its fixed place.
+class TestAboutBoxPlainFonts : public QObject {
+    Q_OBJECT
+  private slots:
+    void labelsShowTheirWholeTexts() {
+        ProgramWindows app;
+        AboutBox& about = app.aboutBox();
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        const QList<QLabel*> labels = about.findChildren<QLabel*>();
+        QCOMPARE(labels.size(), 6);
+        for (const QLabel* label : labels) {
+            const QSize place = label->size();
+            const QSize needed = label->wordWrap()
+                                     ? QSize(place.width(), label->heightForWidth(place.width()))
+                                     : label->sizeHint();
+            QVERIFY2(needed.width() <= place.width() && needed.height() <= place.height(),
+                     qPrintable(QStringLiteral("%1 in %2: needs %3 x %4 of %5 x %6")
+                                    .arg(label->objectName(), QFontInfo(label->font()).family())
+                                    .arg(needed.width())
+                                    .arg(needed.height())
+                                    .arg(place.width())
+                                    .arg(place.height())));
+        }
+    }
+};
+
+QUORVEL_REGISTER_GUI_TEST(TestAboutBoxPlainFonts);
 #include "test_about_box.moc"
