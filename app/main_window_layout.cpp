@@ -23,6 +23,7 @@
 #include "app/keyboard_tool_button.h"
 #include "app/main_window.h"
 #include "app/row_height_delegate.h"
+#include "app/single_choice_list.h"
 #include "htmlview/html_view.h"
 
 namespace {
@@ -127,9 +128,8 @@ void MainWindow::buildClientArea() {
     columns->setSpacing(0);
     rows->addLayout(columns, 1);
 
-    fruitList = named(new QListWidget(client), "listafrutas");
+    fruitList = named(new SingleChoiceList(client), "listafrutas");
     fruitList->setFixedWidth(kListWidth);
-    fruitList->setSelectionMode(QAbstractItemView::SingleSelection);
     fruitList->setSortingEnabled(false);
     fruitList->setUniformItemSizes(true);
     fruitList->setItemDelegate(new RowHeightDelegate(kListItemHeight, fruitList));

@@ -136,6 +136,33 @@ class TestMainWindow : public QObject {
         QCOMPARE(form.fruitReportSource->toPlainText(), QStringLiteral("Memo1"));
     }
 
+    // Ctrl with a click or with Space on the chosen fruit leaves it chosen; Ctrl with a click on
+    // another one chooses that one.
+    void listAlwaysHasOneChoice() {
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QListWidget* list = form.fruitList;
+        const auto clickRow = [list](int row, Qt::KeyboardModifiers keys) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, keys,
+                              list->visualItemRect(list->item(row)).center());
+        };
+        const auto chosen = [list] { return list->selectedItems(); };
+        clickRow(2, {});
+        QCOMPARE(chosen(), QList<QListWidgetItem*>{list->item(2)});
+
+        clickRow(2, Qt::ControlModifier);
+        QCOMPARE(chosen(), QList<QListWidgetItem*>{list->item(2)});
+        QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(chosen(), QList<QListWidgetItem*>{list->item(2)});
+        QCOMPARE(form.currentFruitLabel->text(), list->item(2)->text());
+
+        clickRow(4, Qt::ControlModifier);
+        QCOMPARE(chosen(), QList<QListWidgetItem*>{list->item(4)});
+        QCOMPARE(form.currentFruitLabel->text(), list->item(4)->text());
+    }
+
     void menuHasNoShortcuts() {
         ProgramWindows app;
         MainWindow& form = app.mainWindow();
