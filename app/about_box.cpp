@@ -70,6 +70,7 @@ void AboutBox::buildControls() {
          UserInterfaceOption::DontUse3DBorders, UserInterfaceOption::DontUseScrollBars,
          UserInterfaceOption::EnableThemes});
     likeView->setDisableCtrlShortcuts(QStringLiteral("N"));
+    likeView->setSilent(false);
     likeView->setGeometry(370, 66, 100, 100);
     likeView->setAccessibleName(QStringLiteral("Like page"));
     likeView->setAccessibleDescription(QStringLiteral("Holds the like button"));

@@ -5,6 +5,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
+#include <QMarginsF>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -55,6 +56,13 @@ class TestMainWindow : public QObject {
         QCOMPARE(form.parkedTabs->indexOf(form.comparisonTab), 0);
         QCOMPARE(form.fruitReportView->htmlCode().Lines(),
                  std::vector<std::string>{placeholderPage()});
+        // Printing and PDF take the views' margins; the rest of their page setup is data.
+        for (HtmlView* view : {form.fruitReportView, form.comparisonView}) {
+            const PrintMargins& m = view->printOptions().Margins;
+            QCOMPARE(QMarginsF(m.Left, m.Top, m.Right, m.Bottom),
+                     QMarginsF(19.05, 19.05, 19.05, 19.05));
+            QCOMPARE(view->printOptions().Footer, std::string("&u&b&d"));
+        }
 
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
