@@ -4,7 +4,9 @@
 #include <QGroupBox>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QPushButton>
+#include <QWebEnginePage>
 
 #include "app/app_fonts.h"
 #include "app/app_icon.h"
@@ -67,6 +69,7 @@ void AboutBox::buildControls() {
          UserInterfaceOption::DontUse3DBorders, UserInterfaceOption::DontUseScrollBars,
          UserInterfaceOption::EnableThemes});
     likeView->setDisableCtrlShortcuts(QStringLiteral("N"));
+    likeView->setSilent(false);
     likeView->setGeometry(370, 66, 100, 100);
     likeView->setAccessibleName(tr("Like page"));
     likeView->setAccessibleDescription(tr("Holds the like button"));
@@ -127,8 +130,10 @@ void AboutBox::keyPressEvent(QKeyEvent* event) {
 
 bool AboutBox::focusNextPrevChild(bool next) {
     // The page view's focus sits on a child the engine adds later, which would put the view
-    // behind the button in the window's focus chain; the order is kept here instead.
-    const QList<QWidget*> order{likeView, productLink, okButton};
+    // behind the button in the window's focus chain; the order is kept here instead. Inside the
+    // page Tab goes through the page's own controls first (the engine's doing) and comes here
+    // when it leaves them. The link, a tab stop only for keyboard users, comes after the button.
+    const QList<QWidget*> order{likeView, okButton, productLink};
     qsizetype current = -1;
     for (QWidget* widget = focusWidget(); widget != nullptr && current < 0;
          widget = widget->parentWidget()) {
@@ -164,10 +169,25 @@ bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
                            key->key() == Qt::Key_Enter;
         if (press && (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier &&
             !key->isAutoRepeat()) {
-            guarded([this] { wb3Click(); })();
+            likeIfOnPageControl();
         }
     }
     return QDialog::eventFilter(watched, event);
+}
+
+// Space or Enter presses the page's like control only while that control has the focus, as a
+// click there does; in the page itself they press nothing, so a user who opens the box and
+// presses Enter to leave it has not liked anything.
+void AboutBox::likeIfOnPageControl() {
+    QPointer<AboutBox> self(this);
+    likeView->page()->runJavaScript(
+        QStringLiteral("(function () { var e = document.activeElement;"
+                       " return !!e && e !== document.body && e !== document.documentElement;"
+                       " })()"),
+        [self](const QVariant& onControl) {
+            if (self && onControl.toBool())
+                guarded([self] { self->wb3Click(); })();
+        });
 }
 
 void AboutBox::Button1Click() {

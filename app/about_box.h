@@ -32,16 +32,17 @@ class AboutBox : public QDialog {
   protected:
     // Escape does not close the box; its OK button and its close box do.
     void keyPressEvent(QKeyEvent* event) override;
-    // Tab and Shift+Tab go round the like page, the link and the button, in this order.
+    // Tab and Shift+Tab go round the like page, the button and the link, in this order.
     bool focusNextPrevChild(bool next) override;
-    // The first showing starts in the like page.
+    // The first showing starts in the like page, with none of the page's controls focused.
     void showEvent(QShowEvent* event) override;
-    // Space or Enter in the like page counts as a click in it.
+    // Space or Enter on the page's like control counts as a click in the page.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
   private:
     void buildControls();
     void formCreate();
+    void likeIfOnPageControl();
     void Button1Click();
     void Label5Click();
     void wb3Click();

@@ -23,6 +23,7 @@
 #include "app/keyboard_tool_button.h"
 #include "app/main_window.h"
 #include "app/row_height_delegate.h"
+#include "app/single_choice_list.h"
 #include "htmlview/html_view.h"
 
 namespace {
@@ -81,7 +82,9 @@ QToolButton* makeToolButton(const char* name, const char* image) {
     return button;
 }
 
-// The report views: no text selection, flat, themed; Ctrl+N never reaches the page.
+// The report views: no text selection, flat, themed; Ctrl+N never reaches the page. Printing
+// and PDF take their margins from the view (0.75 inch); the header and footer, in the page-setup
+// codes of the engine the reports were first written for, are kept as data.
 HtmlView* makeReportView(const char* name, QWidget* parent) {
     auto* view = named(new HtmlView(parent), name);
     view->setUserInterfaceOptions(
@@ -89,6 +92,11 @@ HtmlView* makeReportView(const char* name, QWidget* parent) {
          UserInterfaceOption::DontUse3DBorders, UserInterfaceOption::ForceFlatScrollBars,
          UserInterfaceOption::EnablesFormsAutoComplete, UserInterfaceOption::EnableThemes});
     view->setDisableCtrlShortcuts(QStringLiteral("N"));
+    PrintOptions& print = view->printOptions();
+    print.Margins = {19.05, 19.05, 19.05, 19.05};
+    print.Header = "&w&bP\xE1gina &p de &P";  // Windows-1252
+    print.Footer = "&u&b&d";
+    print.Orientation = PrintOrientation::Portrait;
     return view;
 }
 
@@ -127,9 +135,8 @@ void MainWindow::buildClientArea() {
     columns->setSpacing(0);
     rows->addLayout(columns, 1);
 
-    fruitList = named(new QListWidget(client), "listafrutas");
+    fruitList = named(new SingleChoiceList(client), "listafrutas");
     fruitList->setFixedWidth(kListWidth);
-    fruitList->setSelectionMode(QAbstractItemView::SingleSelection);
     fruitList->setSortingEnabled(false);
     fruitList->setUniformItemSizes(true);
     fruitList->setItemDelegate(new RowHeightDelegate(kListItemHeight, fruitList));
@@ -220,6 +227,7 @@ void MainWindow::buildPages(QWidget* client) {
         makeMemo("Memo1", QStringLiteral("Memo1"), fruitReportTab, QRect(16, 16, 649, 449));
     reportTabs->addTab(fruitReportTab, tr("Report"));
     comparisonTab = makeTabSheet("tab2", comparisonView, "wb2");
+    comparisonView->setSilent(false);
     comparisonSource =
         makeMemo("Memo2", QStringLiteral("Memo2"), comparisonTab, QRect(22, 3, 595, 519));
     reportTabs->addTab(comparisonTab, tr("Comparison Report"));

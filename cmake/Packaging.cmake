@@ -105,7 +105,13 @@ fruit in five tables, and all compared fruits side by side in ten tables.")
 # (its resources and locales, libqt6webengine6-data, come with libqt6webenginecore6).
 # Debian's symbols file for the engine library names the helper too; the package states it
 # itself so it does not rest on that.
+# The windows are laid out for Tahoma; where it is missing, tahomaFont (app/app_fonts.cpp) takes
+# Liberation Sans, with whose metrics the fixed places and sizes of the labels were made. A
+# desktop installed without it has DejaVu Sans alone, whose wider letters clip the about box's
+# labels; the window tests check them with these fonts and a plain desktop's (tests/app).
+set(QUORVEL_FONT_PACKAGES fonts-liberation)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6webenginecore6-bin (>= ${Qt6WebEngineCore_VERSION})")
+string(JOIN ", " CPACK_DEBIAN_PACKAGE_DEPENDS
+       "libqt6webenginecore6-bin (>= ${Qt6WebEngineCore_VERSION})" ${QUORVEL_FONT_PACKAGES})
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 include(CPack)

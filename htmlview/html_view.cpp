@@ -2,15 +2,19 @@
 
 #include <signal.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QChildEvent>
+#include <QContextMenuEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QKeyEvent>
 #include <QLoggingCategory>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPointer>
 #include <QTimer>
+#include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEngineScript>
 #include <QWebEngineScriptCollection>
@@ -79,6 +83,47 @@ bool isJavaScriptName(const std::string& language) {
            name == QLatin1String("jscript") || name == QLatin1String("ecmascript");
 }
 
+// Entries of the engine's menu that act on the shown page in place: copying, editing, media.
+// The others leave the owner's page (Back, Forward, links opened), want a window or a file the
+// view has no place for (Save page, View page source, Save image, Save link, Inspect), or, for
+// the engine's Reload, may bring back a page an unfinished newer load has replaced.
+bool actsInPlace(QWebEnginePage::WebAction action) {
+    switch (action) {
+        case QWebEnginePage::Cut:
+        case QWebEnginePage::Copy:
+        case QWebEnginePage::Paste:
+        case QWebEnginePage::PasteAndMatchStyle:
+        case QWebEnginePage::Undo:
+        case QWebEnginePage::Redo:
+        case QWebEnginePage::SelectAll:
+        case QWebEnginePage::Unselect:
+        case QWebEnginePage::CopyLinkToClipboard:
+        case QWebEnginePage::CopyImageToClipboard:
+        case QWebEnginePage::CopyImageUrlToClipboard:
+        case QWebEnginePage::CopyMediaUrlToClipboard:
+        case QWebEnginePage::ToggleMediaControls:
+        case QWebEnginePage::ToggleMediaLoop:
+        case QWebEnginePage::ToggleMediaPlayPause:
+        case QWebEnginePage::ToggleMediaMute:
+            return true;
+        default:
+            return false;
+    }
+}
+
+// No separator first, last or twice in a row once entries have gone.
+void tidySeparators(QMenu& menu) {
+    QAction* previous = nullptr;
+    for (QAction* action : menu.actions()) {
+        if (action->isSeparator() && (previous == nullptr || previous->isSeparator()))
+            menu.removeAction(action);
+        else
+            previous = action;
+    }
+    if (previous != nullptr && previous->isSeparator())
+        menu.removeAction(previous);
+}
+
 constexpr int kMaxRecoveries = 3;
 
 // How long a new page waits for the scripts still running in the old one before the view gives
@@ -103,6 +148,8 @@ HtmlView::HtmlView(QWidget* parent)
     hungPageTimer_->setSingleShot(true);
     hungPageTimer_->setInterval(kHungScriptGraceMs);
     connect(hungPageTimer_, &QTimer::timeout, this, &HtmlView::giveUpHungPage);
+    reloadAction_ = new QAction(this);
+    connect(reloadAction_, &QAction::triggered, this, &HtmlView::showLastPageAgain);
     setUserInterfaceOptions(kDefaultUserInterfaceOptions);
 }
 
@@ -168,6 +215,15 @@ void HtmlView::startLoad() {
                           programFolderUrl());
     else
         page_->load(lastUrl_);
+}
+
+// What the menu's Reload does: the page the owner gave last, shown anew, which completes like
+// any load (so the owner's scripts run on it again).
+void HtmlView::showLastPageAgain() {
+    if (!loadRequested_)
+        return;
+    recoveries_ = 0;
+    startLoad();
 }
 
 void HtmlView::removePageFile() {
@@ -236,6 +292,8 @@ void HtmlView::onLoadingChanged(const QWebEngineLoadingInfo& info) {
         return;
     if (info.status() == QWebEngineLoadingInfo::LoadFailedStatus && info.errorCode() == -3)
         return;  // net::ERR_ABORTED: replaced by a newer load
+    // Every page replaces the one before: no way back to an earlier one.
+    page_->history()->clear();
     const QUrl url = info.url();
     QMetaObject::invokeMethod(
         this,
@@ -333,4 +391,31 @@ bool HtmlView::eventFilter(QObject* watched, QEvent* e) {
         }
     }
     return QWebEngineView::eventFilter(watched, e);
+}
+
+void HtmlView::contextMenuEvent(QContextMenuEvent* event) {
+    QMenu* menu = createStandardContextMenu();  // deletes itself when closed
+    keepEntriesInPlace(*menu);
+    if (menu->isEmpty()) {
+        delete menu;
+        return;
+    }
+    menu->popup(event->globalPos());
+}
+
+void HtmlView::keepEntriesInPlace(QMenu& menu) {
+    const QList<QAction*> entries = menu.actions();
+    for (int i = 0; i < QWebEnginePage::WebActionCount; ++i) {
+        const auto webAction = static_cast<QWebEnginePage::WebAction>(i);
+        QAction* entry = page_->action(webAction);
+        if (!entries.contains(entry) || actsInPlace(webAction))
+            continue;
+        if (webAction == QWebEnginePage::Reload && loadRequested_) {
+            reloadAction_->setText(entry->text());
+            reloadAction_->setIcon(entry->icon());
+            menu.insertAction(entry, reloadAction_);
+        }
+        menu.removeAction(entry);
+    }
+    tidySeparators(menu);
 }

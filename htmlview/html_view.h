@@ -12,6 +12,8 @@
 #include "html_code.h"
 #include "view_settings.h"
 
+class QAction;
+class QMenu;
 class QWebEngineLoadingInfo;
 class EmbeddedPage;
 class RequestFilter;
@@ -20,7 +22,9 @@ class SharedWebProfile;
 // The program's web view. It shows a page given as 8-bit lines of HTML or an address, runs
 // script text in the page it shows, and tells its owner when a page has finished loading and
 // when a mouse button is pressed in it. All views share one off-the-record web profile; pages
-// never reach the network, and links the user clicks open in the user's browser.
+// never reach the network, and links the user clicks open in the user's browser. The view keeps
+// no history: it shows the page its owner gave it last, and nothing the user does in it brings
+// back an earlier one.
 class HtmlView : public QWebEngineView {
     Q_OBJECT
   public:
@@ -74,10 +78,14 @@ class HtmlView : public QWebEngineView {
   protected:
     bool event(QEvent* e) override;
     bool eventFilter(QObject* watched, QEvent* e) override;
+    // The engine's menu without what would leave the owner's page; see keepEntriesInPlace.
+    void contextMenuEvent(QContextMenuEvent* event) override;
 
   private:
     void showHtmlCode();
     void startLoad();
+    void showLastPageAgain();
+    void keepEntriesInPlace(QMenu& menu);
     void onLoadingChanged(const QWebEngineLoadingInfo& info);
     void onRenderProcessGone(bool killed);
     void giveUpHungPage();
@@ -86,6 +94,7 @@ class HtmlView : public QWebEngineView {
 
     std::shared_ptr<SharedWebProfile> profile_;
     EmbeddedPage* page_ = nullptr;
+    QAction* reloadAction_ = nullptr;  // the menu's Reload: the owner's last page again
     HtmlCode* htmlCode_ = nullptr;
     bool hasDocument_ = false;
 

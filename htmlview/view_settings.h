@@ -6,8 +6,8 @@
 #include <vector>
 
 // The settings a view is created with. They mirror the host flags of the engine the program was
-// first written for; only DisableTextSelect, DontUseScrollBars and the Ctrl-key filter change what
-// the page does here, the rest are kept as data.
+// first written for; only DisableTextSelect, DontUseScrollBars, the Ctrl-key filter and the print
+// margins and orientation change what the view does here, the rest are kept as data.
 
 // The 29 user-interface options, in their fixed order.
 enum class UserInterfaceOption {
@@ -86,8 +86,9 @@ struct PrintMargins {
     double Bottom = 0;
 };
 
-// Page-setup values for printing. The program never prints; they are kept as data.
-// Texts are 8-bit Windows-1252 like every other text of the program.
+// Page-setup values for printing. Printing and PDF use the margins (millimetres) and the
+// orientation; Enabled, the header and footer (page-setup codes) and the HTML header are kept as
+// data. Texts are 8-bit Windows-1252 like every other text of the program.
 struct PrintOptions {
     bool Enabled = false;
     PrintMargins Margins;

@@ -1,6 +1,9 @@
 // The about box: its window, the caption change by a press in the like page and its persistence,
-// Escape, its link, and the three ways the main window shows it.
+// the keyboard in the page, Escape, its link, the three ways the main window shows it, and its
+// labels with a plain desktop's fonts.
 #include <QAction>
+#include <QApplication>
+#include <QFontInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
@@ -132,6 +135,44 @@ class TestAboutBox : public QObject {
         QVERIFY(!about.isVisible());
     }
 
+    // The box opens in the page, but with none of its controls focused: Enter and Space press
+    // nothing there. Tab reaches the like control, where they are a click; Tab again the button.
+    void keysLikeOnlyOnTheLikeControl() {
+        ProgramWindows app;
+        AboutBox& about = app.aboutBox();
+        QSignalSpy loaded(about.likeView, &HtmlView::documentComplete);
+        QVERIFY(showLoaded(about, loaded));
+        QVERIFY(QTest::qWaitForWindowActive(&about));
+        QTRY_COMPARE(QApplication::focusWidget(), pageWidget(about.likeView));
+        // The page answers scripts in order: once it has named its focus, the box's own question
+        // about the key pressed before has been answered too.
+        const auto pressInPage = [&](Qt::Key key) {
+            QTest::keyClick(QApplication::focusWidget(), key);
+            return pageValue(about.likeView, QStringLiteral("document.activeElement.tagName"));
+        };
+        QCOMPARE(pressInPage(Qt::Key_Return), QStringLiteral("BODY"));
+        QCOMPARE(pressInPage(Qt::Key_Space), QStringLiteral("BODY"));
+        QApplication::processEvents();
+        QCOMPARE(about.okButton->text(), QStringLiteral("OK"));
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(pageValue(about.likeView, QStringLiteral("document.activeElement.tagName")),
+                     QStringLiteral("BUTTON"));
+        QCOMPARE(pageValue(about.likeView,
+                           QStringLiteral("document.activeElement.matches(':focus-visible')")),
+                 QStringLiteral("true"));  // its focus ring shows
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        QTRY_COMPARE(about.okButton->text(), kThanks);
+        about.okButton->setText(QStringLiteral("OK"));
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
+        QTRY_COMPARE(about.okButton->text(), kThanks);
+
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QTRY_COMPARE(QApplication::focusWidget(), about.okButton);
+        QTest::keyClick(about.okButton, Qt::Key_Return);
+        QVERIFY(!about.isVisible());
+    }
+
     void linkOpensTheProductPage() {
         ProgramWindows app;
         AboutBox& about = app.aboutBox();
@@ -147,4 +188,34 @@ class TestAboutBox : public QObject {
 };
 
 QUORVEL_REGISTER_GUI_TEST(TestAboutBox);
+
+// Run by ctest with the fonts of a plain desktop and those the package depends on, and no
+// others: every label shows its whole text in its fixed place.
+class TestAboutBoxPlainFonts : public QObject {
+    Q_OBJECT
+  private slots:
+    void labelsShowTheirWholeTexts() {
+        ProgramWindows app;
+        AboutBox& about = app.aboutBox();
+        about.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&about));
+        const QList<QLabel*> labels = about.findChildren<QLabel*>();
+        QCOMPARE(labels.size(), 6);
+        for (const QLabel* label : labels) {
+            const QSize place = label->size();
+            const QSize needed = label->wordWrap()
+                                     ? QSize(place.width(), label->heightForWidth(place.width()))
+                                     : label->sizeHint();
+            QVERIFY2(needed.width() <= place.width() && needed.height() <= place.height(),
+                     qPrintable(QStringLiteral("%1 in %2: needs %3 x %4 of %5 x %6")
+                                    .arg(label->objectName(), QFontInfo(label->font()).family())
+                                    .arg(needed.width())
+                                    .arg(needed.height())
+                                    .arg(place.width())
+                                    .arg(place.height())));
+        }
+    }
+};
+
+QUORVEL_REGISTER_GUI_TEST(TestAboutBoxPlainFonts);
 #include "test_about_box.moc"

@@ -1,6 +1,8 @@
 // The chart scripts beside the program: which run after each finished page, in which view and
-// order, what a missing script does, and that an edited script is read afresh.
+// order, what a missing script does, that an edited script is read afresh, and the report
+// shown again from its menu.
 #include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -116,6 +118,35 @@ class TestChartScripts : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(scriptsRan(form.fruitReportView),
                                   QStringLiteral("jq.dat;enh.dat;exc.dat;vis.dat;exa.dat(edited);"),
                                   30000);
+    }
+
+    // The report's own menu has no way back to the first fruit; its Reload shows the tab's fruit
+    // again, charts and all.
+    void menuReloadShowsTheLastReport() {
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&form));
+        add(form, 0);
+        add(form, 1);
+        const auto showsSecond = [&] {
+            return pageValue(form.fruitReportView, QStringLiteral("document.body.innerText"))
+                .contains(form.fruitList->item(1)->text(), Qt::CaseInsensitive);
+        };
+        QTRY_VERIFY_WITH_TIMEOUT(showsSecond(), 30000);
+        QTRY_COMPARE_WITH_TIMEOUT(scriptsRan(form.fruitReportView), kReportRun, 30000);
+        QTest::mouseClick(form.fruitReportView->focusProxy(), Qt::RightButton);
+        QMenu* menu = nullptr;
+        QTRY_VERIFY((menu = form.fruitReportView->findChild<QMenu*>()) != nullptr);
+        QStringList entries;
+        for (QAction* entry : menu->actions())
+            entries << entry->text();
+        QCOMPARE(entries, QStringList{QStringLiteral("Reload")});
+        QSignalSpy reloaded(form.fruitReportView, &HtmlView::documentComplete);
+        menu->actions().constFirst()->trigger();
+        QVERIFY(reloaded.wait(30000));
+        QTRY_COMPARE_WITH_TIMEOUT(scriptsRan(form.fruitReportView), kReportRun, 30000);
+        QVERIFY(showsSecond());
     }
 };
 

@@ -6,6 +6,7 @@
 #include <QKeySequence>
 #include <QLabel>
 #include <QListWidget>
+#include <QMarginsF>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -58,6 +59,13 @@ class TestMainWindow : public QObject {
         QCOMPARE(form.parkedTabs->indexOf(form.comparisonTab), 0);
         QCOMPARE(form.fruitReportView->htmlCode().Lines(),
                  std::vector<std::string>{placeholderPage()});
+        // Printing and PDF take the views' margins; the rest of their page setup is data.
+        for (HtmlView* view : {form.fruitReportView, form.comparisonView}) {
+            const PrintMargins& m = view->printOptions().Margins;
+            QCOMPARE(QMarginsF(m.Left, m.Top, m.Right, m.Bottom),
+                     QMarginsF(19.05, 19.05, 19.05, 19.05));
+            QCOMPARE(view->printOptions().Footer, std::string("&u&b&d"));
+        }
 
         form.show();
         QVERIFY(QTest::qWaitForWindowActive(&form));
@@ -151,6 +159,33 @@ class TestMainWindow : public QObject {
                                              "nabo",
                                              "Nueces"};
         QCOMPARE(::spanishListOrder(names), (std::vector<std::size_t>{4, 3, 5, 2, 6, 1, 0}));
+    }
+
+    // Ctrl with a click or with Space on the chosen fruit leaves it chosen; Ctrl with a click on
+    // another one chooses that one.
+    void listAlwaysHasOneChoice() {
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QListWidget* list = form.fruitList;
+        const auto clickRow = [list](int row, Qt::KeyboardModifiers keys) {
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, keys,
+                              list->visualItemRect(list->item(row)).center());
+        };
+        const auto chosen = [list] { return list->selectedItems(); };
+        clickRow(2, {});
+        QCOMPARE(chosen(), QList<QListWidgetItem*>{list->item(2)});
+
+        clickRow(2, Qt::ControlModifier);
+        QCOMPARE(chosen(), QList<QListWidgetItem*>{list->item(2)});
+        QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
+        QCOMPARE(chosen(), QList<QListWidgetItem*>{list->item(2)});
+        QCOMPARE(form.currentFruitLabel->text(), list->item(2)->text());
+
+        clickRow(4, Qt::ControlModifier);
+        QCOMPARE(chosen(), QList<QListWidgetItem*>{list->item(4)});
+        QCOMPARE(form.currentFruitLabel->text(), list->item(4)->text());
     }
 
     void menusOfTheLayoutAndTheReportMenu() {

@@ -1,8 +1,12 @@
 // The view and the user: mouse presses, focus, the wheel, Ctrl shortcuts, text selection,
-// scroll bars and links.
+// scroll bars, links and the right-button menu.
+#include <QClipboard>
 #include <QDesktopServices>
 #include <QHBoxLayout>
+#include <QMenu>
+#include <QPointer>
 #include <QSignalSpy>
+#include <QWebEngineHistory>
 #include <QWebEnginePage>
 #include <QWheelEvent>
 
@@ -60,6 +64,7 @@ class TestHtmlViewInput : public QObject {
     void ctrlShortcutsOfTheListAreSwallowed();
     void textSelectionAndScrollBarsFollowTheOptions();
     void clickedLinksOpenInTheUsersBrowser();
+    void menuNeverLeavesTheLastPage();
 };
 
 void TestHtmlViewInput::pressesRaiseOnClickAndTakeFocus() {
@@ -223,6 +228,72 @@ void TestHtmlViewInput::clickedLinksOpenInTheUsersBrowser() {
     QCOMPARE(browser.opened.size(), 1);
     QCOMPARE(complete.count(), 0);
     QDesktopServices::unsetUrlHandler(QStringLiteral("https"));
+}
+
+// Two pages, then the menu over the page's text and over a drawing: nothing brings the first page
+// back, and each entry offered works on the last one (Reload shows it anew, and it completes).
+void TestHtmlViewInput::menuNeverLeavesTheLastPage() {
+    HtmlView view;
+    view.resize(400, 300);
+    view.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&view));
+    const auto page = [](const std::string& name) {
+        return std::vector<std::string>{
+            "<html><body style=\"margin:0\"><canvas id=\"c\" width=\"200\" height=\"100\">",
+            "</canvas><p style=\"height:150px\">" + name + "</p><script>",
+            "var g = document.getElementById('c').getContext('2d');",
+            "g.fillStyle = '#c00'; g.fillRect(0, 0, 200, 100);</script></body></html>"};
+    };
+    QVERIFY(loadAndWait(view, page("first")));
+    QVERIFY(loadAndWait(view, page("second")));
+    const auto showsSecond = [&] {
+        return eval(view, QStringLiteral("document.body.innerText")).toString().trimmed() ==
+               QStringLiteral("second");
+    };
+
+    // The engine's own Back, as a mouse's back button gives it, has nowhere to go.
+    QVERIFY(!view.history()->canGoBack());
+    view.page()->triggerAction(QWebEnginePage::Back);
+    QVERIFY(showsSecond());
+
+    QSignalSpy complete(&view, &HtmlView::documentComplete);
+    QStringList offered;
+    int reloads = 0;
+    for (const QPoint at : {QPoint(300, 200), QPoint(50, 50)}) {  // text, drawing
+        QTest::mouseClick(view.focusProxy(), Qt::RightButton, {}, at);
+        QPointer<QMenu> menu;
+        QVERIFY(QTest::qWaitFor(
+            [&] {
+                for (QMenu* shown : view.findChildren<QMenu*>())
+                    menu = shown->isVisible() ? shown : menu.data();
+                return !menu.isNull();
+            },
+            kWaitMs));
+        for (QWebEnginePage::WebAction gone :
+             {QWebEnginePage::Back, QWebEnginePage::Forward, QWebEnginePage::SavePage,
+              QWebEnginePage::ViewSource, QWebEnginePage::DownloadImageToDisk})
+            QVERIFY(!menu->actions().contains(view.page()->action(gone)));
+        for (QAction* entry : menu->actions()) {
+            if (entry->isSeparator())
+                continue;
+            offered << entry->text();
+            QApplication::clipboard()->clear();
+            entry->trigger();
+            if (entry->text() == view.page()->action(QWebEnginePage::Reload)->text()) {
+                QVERIFY(complete.wait(kWaitMs));
+                QCOMPARE(complete.count(), ++reloads);
+            } else if (entry == view.page()->action(QWebEnginePage::CopyImageToClipboard)) {
+                QTRY_VERIFY_WITH_TIMEOUT(!QApplication::clipboard()->image().isNull(), kWaitMs);
+                QCOMPARE(QApplication::clipboard()->image().size(), QSize(200, 100));
+            }
+            QVERIFY2(showsSecond(), qPrintable(entry->text()));
+        }
+        menu->close();
+        QTRY_VERIFY(menu.isNull());
+    }
+    QCOMPARE(offered, (QStringList{"Reload", "Reload", "Copy image"}));
+    QVERIFY(!view.history()->canGoBack());
+    QCOMPARE(complete.count(), reloads);  // one completion for each Reload
 }
 
 HTMLVIEW_TEST_MAIN(TestHtmlViewInput)
