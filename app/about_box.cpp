@@ -47,10 +47,10 @@ AboutBox::AboutBox(QWidget* parent) : QDialog(parent) {
     setPalette(white);
     setAutoFillBackground(true);
     buildControls();
-    connect(okButton, &QPushButton::clicked, this, guarded([this] { Button1Click(); }));
-    connect(productLink, &ClickableLabel::clicked, this, guarded([this] { Label5Click(); }));
-    connect(likeView, &HtmlView::mousePressed, this, guarded([this] { wb3Click(); }));
-    guarded([this] { formCreate(); })();
+    connect(okButton, &QPushButton::clicked, this, guarded([this] { acceptBox(); }));
+    connect(productLink, &ClickableLabel::clicked, this, guarded([this] { openProductLink(); }));
+    connect(likeView, &HtmlView::mousePressed, this, guarded([this] { like(); }));
+    guarded([this] { loadLikePage(); })();
 }
 
 void AboutBox::buildControls() {
@@ -112,7 +112,7 @@ void AboutBox::buildControls() {
     okButton->setAccessibleName(okButton->text());
 }
 
-void AboutBox::formCreate() {
+void AboutBox::loadLikePage() {
     // The page loads once, now, whether or not the box is ever shown.
     likeView->navigate(QFile::decodeName(QByteArray::fromStdString(appFolder() + "quorvel.html")));
 }
@@ -186,19 +186,19 @@ void AboutBox::likeIfOnPageControl() {
                        " })()"),
         [self](const QVariant& onControl) {
             if (self && onControl.toBool())
-                guarded([self] { self->wb3Click(); })();
+                guarded([self] { self->like(); })();
         });
 }
 
-void AboutBox::Button1Click() {
+void AboutBox::acceptBox() {
     accept();
 }
 
-void AboutBox::Label5Click() {
+void AboutBox::openProductLink() {
     openProductPage();
 }
 
-void AboutBox::wb3Click() {
+void AboutBox::like() {
     okButton->setText(tr("Thanks for liking!"));
     okButton->setAccessibleName(okButton->text());
 }

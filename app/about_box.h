@@ -41,9 +41,9 @@ class AboutBox : public QDialog {
 
   private:
     void buildControls();
-    void formCreate();
+    void loadLikePage();
     void likeIfOnPageControl();
-    void Button1Click();
-    void Label5Click();
-    void wb3Click();
+    void acceptBox();
+    void openProductLink();
+    void like();
 };
