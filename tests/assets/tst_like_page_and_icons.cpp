@@ -107,7 +107,7 @@ void TestLikePageAndIcons::likePageFitsAndToggles() {
     QTRY_COMPARE_WITH_TIMEOUT(web.Eval(state).toObject()[QStringLiteral("pressed")].toString(),
                               QStringLiteral("false"), kTimeoutMs);
 
-    QCOMPARE(web.Page().errors, QStringList());
+    QCOMPARE(web.ErrorsSoFar(), QStringList());
     QCOMPARE(web.Requests().nonLocal, QStringList());
 }
 

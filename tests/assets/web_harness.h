@@ -64,6 +64,10 @@ class TWebHarness {
     // Evaluates a JavaScript expression and returns its value passed through JSON.stringify.
     QJsonValue Eval(const QString& expression);
 
+    // Every console error the page has written so far. The messages come in the order the page
+    // wrote them, so once a mark written now has come, so has every error written before it.
+    QStringList ErrorsSoFar();
+
     TConsolePage& Page() { return *page_; }
     QWebEngineView& View() { return *view_; }
     TRequestRecorder& Requests() { return *recorder_; }
