@@ -1,12 +1,12 @@
 // The pages the program writes: the single-fruit report, the comparison report, the placeholder.
 #include <QtTest>
 
-#include <clocale>
 #include <memory>
 
 #include "data/app_folder.h"
 #include "data/fruit_table.h"
 #include "data/fruta.h"
+#include "german_locale.h"
 #include "reports/comparison_report.h"
 #include "reports/page_head.h"
 #include "reports/placeholder_page.h"
@@ -220,12 +220,14 @@ class TestReports : public QObject {
     void pagesDoNotDependOnTheLocale() {
         const Lines fruitBefore = FruitPage(0);
         const Lines compareBefore = ComparisonReportLines(Fruits({0, 110, 144}));
-        std::setlocale(LC_ALL, "de_DE.UTF-8");
-        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
-        const Lines fruitAfter = FruitPage(0);
-        const Lines compareAfter = ComparisonReportLines(Fruits({0, 110, 144}));
-        std::setlocale(LC_ALL, "C");
-        QLocale::setDefault(QLocale::c());
+        Lines fruitAfter;
+        Lines compareAfter;
+        {
+            const GermanLocale german;
+            QVERIFY2(german.installed, kNoGermanLocale);
+            fruitAfter = FruitPage(0);
+            compareAfter = ComparisonReportLines(Fruits({0, 110, 144}));
+        }
         QCOMPARE(fruitAfter, fruitBefore);
         QCOMPARE(compareAfter, compareBefore);
     }
