@@ -3,8 +3,10 @@
 #include <QDesktopServices>
 #include <QHBoxLayout>
 #include <QSignalSpy>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWheelEvent>
+#include <memory>
 
 #include "program_folder_url.h"
 #include "view_test_support.h"
@@ -209,9 +211,20 @@ void TestEmbeddedWBInput::clickedLinksOpenInTheUsersBrowser() {
                "<a id=\"in\" href=\"#below\" style=\"display:block;height:50px\">in</a>",
                "<div style=\"height:3000px\"></div><p id=\"below\">below</p>", "</body></html>"}));
     QSignalSpy complete(&view, &TEmbeddedWB::OnDocumentComplete);
-    // A page that goes away by itself opens nothing (the engine calls that a clicked link too).
-    view.RunScript("location.href = 'https://127.0.0.1:9/by-itself';", "javascript");
+    // A page that goes away by itself opens nothing (the engine calls that a clicked link too)
+    // and stays: the engine has ended that load once it says so.
+    const QUrl byItself(QStringLiteral("https://127.0.0.1:9/by-itself"));
+    auto byItselfEnded = std::make_shared<bool>(false);
+    connect(view.page(), &QWebEnginePage::loadingChanged, this,
+            [byItself, byItselfEnded](const QWebEngineLoadingInfo& info) {
+                *byItselfEnded =
+                    *byItselfEnded || (info.url() == byItself &&
+                                       info.status() != QWebEngineLoadingInfo::LoadStartedStatus);
+            });
+    view.RunScript("location.href = '" + byItself.toString().toStdString() + "';", "javascript");
+    QVERIFY(QTest::qWaitFor([byItselfEnded] { return *byItselfEnded; }, kWaitMs));
     QCOMPARE(Eval(view, QStringLiteral("location.href")).toString(), ProgramFolderUrl().toString());
+    QCOMPARE(browser.opened.size(), 0);
     QTest::mouseClick(view.focusProxy(), Qt::LeftButton, {}, QPoint(20, 25));
     QTRY_COMPARE_WITH_TIMEOUT(browser.opened.size(), 1, kWaitMs);
     QCOMPARE(browser.opened.at(0), QUrl(QStringLiteral("https://127.0.0.1:9/product")));
