@@ -74,8 +74,7 @@ void ChartWarmUp::start() {
 
 void ChartWarmUp::runChartScripts() {
     try {
-        ViewScriptTarget view(*view_);
-        runComparisonCharts(view);
+        runChartsIn(*view_, runComparisonCharts);
     } catch (const std::exception&) {
         // A file that cannot be read: the scripts handed over so far still run.
     }

@@ -65,13 +65,6 @@ QString literalCaption(const std::string& text) {
     return fromWindows1252(text).replace(QLatin1Char('&'), QLatin1String("&&"));
 }
 
-// The chart scripts beside the program, run in a view after every page it has finished. A script
-// file that cannot be read stops the sequence for that page; its error reaches the error box.
-void runCharts(HtmlView& view, void (*runner)(ScriptTarget&)) {
-    ViewScriptTarget target(view);
-    runner(target);
-}
-
 }  // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
@@ -102,9 +95,9 @@ void MainWindow::loadFruitTable() {
     model_ = ComparisonModel(std::move(lines), language);
     if (language == Language::Spanish) {
         model_.orderList(spanishListOrder(model_.state().fruitNames));
-        reportTabs->setTabText(reportTabs->indexOf(fruitReportTab),
-                               literalCaption(model_.state().reportCaption));
     }
+    reportTabs->setTabText(reportTabs->indexOf(fruitReportTab),
+                           literalCaption(model_.state().reportCaption));
     for (const std::string& name : model_.state().fruitNames) {
         fruitList->addItem(fromWindows1252(name));
     }
@@ -127,7 +120,7 @@ void MainWindow::connectHandlers() {
     connect(refreshReportButton, &QPushButton::clicked, this,
             guarded([this] { render(model_.refreshFruitReport()); }));
     connect(redrawChartsButton, &QPushButton::clicked, this,
-            guarded([this] { runCharts(*fruitReportView, runReportCharts); }));
+            guarded([this] { runChartsIn(*fruitReportView, runReportCharts); }));
     connect(showSourceButton, &QPushButton::clicked, this, [this] {
         fruitReportSource->show();
         fruitReportSource->raise();
@@ -137,13 +130,13 @@ void MainWindow::connectHandlers() {
     connect(productPageButton, &QToolButton::clicked, this, guarded([] { openProductPage(); }));
     connect(exitAction, &QAction::triggered, this, [this] { close(); });
     connect(fruitReportView, &HtmlView::documentComplete, this,
-            guarded([this] { runCharts(*fruitReportView, runReportCharts); }));
+            guarded([this] { runChartsIn(*fruitReportView, runReportCharts); }));
     connect(comparisonView, &HtmlView::documentComplete, this,
-            guarded([this] { runCharts(*comparisonView, runComparisonCharts); }));
+            guarded([this] { runChartsIn(*comparisonView, runComparisonCharts); }));
 }
 
 void MainWindow::redrawComparisonCharts() {
-    runCharts(*comparisonView, runComparisonCharts);
+    runChartsIn(*comparisonView, runComparisonCharts);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -22,6 +22,7 @@
 #include "app/app_fonts.h"
 #include "app/keyboard_tool_button.h"
 #include "app/main_window.h"
+#include "app/report_view.h"
 #include "app/row_height_delegate.h"
 #include "app/single_choice_list.h"
 #include "htmlview/html_view.h"
@@ -80,24 +81,6 @@ QToolButton* makeToolButton(const char* name, const char* image) {
     button->setAutoRaise(true);
     button->setToolButtonStyle(Qt::ToolButtonIconOnly);
     return button;
-}
-
-// The report views: no text selection, flat, themed; Ctrl+N never reaches the page. Printing
-// and PDF take their margins from the view (0.75 inch); the header and footer, in the page-setup
-// codes of the engine the reports were first written for, are kept as data.
-HtmlView* makeReportView(const char* name, QWidget* parent) {
-    auto* view = named(new HtmlView(parent), name);
-    view->setUserInterfaceOptions(
-        {UserInterfaceOption::DisableTextSelect, UserInterfaceOption::DisableHelpMenu,
-         UserInterfaceOption::DontUse3DBorders, UserInterfaceOption::ForceFlatScrollBars,
-         UserInterfaceOption::EnablesFormsAutoComplete, UserInterfaceOption::EnableThemes});
-    view->setDisableCtrlShortcuts(QStringLiteral("N"));
-    PrintOptions& print = view->printOptions();
-    print.Margins = {19.05, 19.05, 19.05, 19.05};
-    print.Header = "&w&bP\xE1gina &p de &P";  // Windows-1252
-    print.Footer = "&u&b&d";
-    print.Orientation = PrintOrientation::Portrait;
-    return view;
 }
 
 // A tab sheet whose view fills it.

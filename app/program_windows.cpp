@@ -17,12 +17,8 @@ ProgramWindows::ProgramWindows(bool warmUpCharts)
     }
 }
 
-ProgramWindows::~ProgramWindows() {
-    chartWarmUp_.reset();
-    mainWindow_->setAboutBox(nullptr);
-    aboutBox_.reset();
-    mainWindow_.reset();
-}
+// The members go in reverse order: the warm-up, the about box, then the main window.
+ProgramWindows::~ProgramWindows() = default;
 
 void ProgramWindows::show() {
     centreOnScreen(*mainWindow_);

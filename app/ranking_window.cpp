@@ -14,6 +14,7 @@
 #include "app/app_icon.h"
 #include "app/error_report.h"
 #include "app/program_language.h"
+#include "app/report_view.h"
 #include "app/view_script_target.h"
 #include "data/nutrient_columns.h"
 #include "htmlview/html_view.h"
@@ -58,13 +59,8 @@ RankingWindow::RankingWindow(std::vector<std::string> fruitLines, QWidget* paren
     }
     label->setBuddy(amountCombo);
 
-    rankView = new HtmlView(this);
-    rankView->setObjectName(QStringLiteral("rankview"));
+    rankView = makeReportView("rankview", this);
     rankView->setAccessibleName(tr("Ranking"));
-    rankView->setUserInterfaceOptions(
-        {UserInterfaceOption::DisableTextSelect, UserInterfaceOption::DisableHelpMenu,
-         UserInterfaceOption::DontUse3DBorders, UserInterfaceOption::ForceFlatScrollBars,
-         UserInterfaceOption::EnablesFormsAutoComplete, UserInterfaceOption::EnableThemes});
 
     auto* top = new QHBoxLayout;
     top->setContentsMargins(8, 8, 8, 6);
@@ -81,7 +77,8 @@ RankingWindow::RankingWindow(std::vector<std::string> fruitLines, QWidget* paren
 
     // Every change of the amount, by keyboard, mouse or program, shows its ranking.
     connect(amountCombo, &QComboBox::currentIndexChanged, this, guarded([this] { showRanking(); }));
-    connect(rankView, &HtmlView::documentComplete, this, guarded([this] { runCharts(); }));
+    connect(rankView, &HtmlView::documentComplete, this,
+            guarded([this] { runChartsIn(*rankView, runRankingCharts); }));
     connect(rankView, &HtmlView::mousePressed, this,
             [this](HtmlView*, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
                 if (button == Qt::LeftButton) {
@@ -105,13 +102,6 @@ std::size_t RankingWindow::column() const {
 
 void RankingWindow::showRanking() {
     rankView->loadHtmlLines(rankingPageLines(fruitLines_, column(), programLanguage()));
-}
-
-// A script file that cannot be read stops the sequence; its error goes to the error box, and the
-// next page tries again, as in the main window's views.
-void RankingWindow::runCharts() {
-    ViewScriptTarget view(*rankView);
-    runRankingCharts(view);
 }
 
 void RankingWindow::findClickedFruit(int x, int y) {

@@ -32,7 +32,6 @@ class RankingWindow : public QWidget {
 
   private:
     void showRanking();
-    void runCharts();
     void findClickedFruit(int x, int y);
 
     std::vector<std::string> fruitLines_;

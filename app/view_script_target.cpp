@@ -5,3 +5,8 @@
 void ViewScriptTarget::runScript(const std::string& scriptText, const std::string& language) {
     view_.runScript(scriptText, language);
 }
+
+void runChartsIn(HtmlView& view, void (*runner)(ScriptTarget&)) {
+    ViewScriptTarget target(view);
+    runner(target);
+}

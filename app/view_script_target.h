@@ -16,3 +16,7 @@ class ViewScriptTarget : public ScriptTarget {
   private:
     HtmlView& view_;
 };
+
+// Runs one of the chart runner's sequences (runReportCharts, ...) in a view. A script file that
+// cannot be read stops the sequence with its error; the next page tries again.
+void runChartsIn(HtmlView& view, void (*runner)(ScriptTarget&));
