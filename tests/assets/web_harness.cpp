@@ -10,6 +10,8 @@
 #include <QWebEngineUrlRequestInfo>
 #include <QWebEngineView>
 
+#include <memory>
+
 namespace {
 constexpr int kTimeoutMs = 30000;
 }
@@ -76,12 +78,13 @@ bool WebHarness::loadUrl(const QUrl& url) {
 }
 
 bool WebHarness::runScripts(const QStringList& sources) {
-    int done = 0;
+    // Shared with the callbacks: an answer that comes after the time-out finds it still alive.
+    auto done = std::make_shared<int>(0);
     for (const QString& source : sources) {
-        page_->runJavaScript(source, [&done](const QVariant&) { ++done; });
+        page_->runJavaScript(source, [done](const QVariant&) { ++*done; });
     }
     const int expected = static_cast<int>(sources.size());
-    return QTest::qWaitFor([&] { return done == expected; }, kTimeoutMs);
+    return QTest::qWaitFor([done, expected] { return *done == expected; }, kTimeoutMs);
 }
 
 bool WebHarness::runFiles(const QStringList& names) {
@@ -98,18 +101,21 @@ bool WebHarness::runFiles(const QStringList& names) {
 }
 
 QJsonValue WebHarness::eval(const QString& expression) {
-    bool done = false;
-    QString json;
+    struct Answer {
+        bool done = false;
+        QString json;
+    };
+    auto answer = std::make_shared<Answer>();
     page_->runJavaScript(
         QStringLiteral("JSON.stringify({v: (function () { return (%1); })()})").arg(expression),
-        [&](const QVariant& result) {
-            json = result.toString();
-            done = true;
+        [answer](const QVariant& result) {
+            answer->json = result.toString();
+            answer->done = true;
         });
-    if (!QTest::qWaitFor([&] { return done; }, kTimeoutMs)) {
+    if (!QTest::qWaitFor([answer] { return answer->done; }, kTimeoutMs)) {
         return QJsonValue(QJsonValue::Undefined);
     }
-    return QJsonDocument::fromJson(json.toUtf8()).object().value(QStringLiteral("v"));
+    return QJsonDocument::fromJson(answer->json.toUtf8()).object().value(QStringLiteral("v"));
 }
 
 QStringList WebHarness::reportSequence() {
