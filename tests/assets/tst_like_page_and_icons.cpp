@@ -108,7 +108,7 @@ void TestLikePageAndIcons::likePageFitsAndToggles() {
     QTRY_COMPARE_WITH_TIMEOUT(web.eval(state).toObject()[QStringLiteral("pressed")].toString(),
                               QStringLiteral("false"), kTimeoutMs);
 
-    QCOMPARE(web.page().errors, QStringList());
+    QCOMPARE(web.errorsSoFar(), QStringList());
     QCOMPARE(web.requests().nonLocal, QStringList());
 }
 

@@ -118,6 +118,21 @@ QJsonValue WebHarness::eval(const QString& expression) {
     return QJsonDocument::fromJson(answer->json.toUtf8()).object().value(QStringLiteral("v"));
 }
 
+QStringList WebHarness::errorsSoFar() {
+    static int marks = 0;
+    const QString mark = QStringLiteral("quorvel-harness-mark-%1").arg(++marks);
+    page_->runJavaScript(QStringLiteral("console.error('%1')").arg(mark));
+    ConsolePage* page = page_;
+    const bool came =
+        QTest::qWaitFor([page, mark] { return !page->errors.filter(mark).isEmpty(); }, kTimeoutMs);
+    page_->errors.removeIf([&mark](const QString& error) { return error.contains(mark); });
+    QStringList errors = page_->errors;
+    if (!came) {
+        errors << QStringLiteral("(the console did not answer)");
+    }
+    return errors;
+}
+
 QStringList WebHarness::reportSequence() {
     return {QStringLiteral("jq.dat"), QStringLiteral("enh.dat"), QStringLiteral("exc.dat"),
             QStringLiteral("vis.dat"), QStringLiteral("exa.dat")};

@@ -64,6 +64,10 @@ class WebHarness {
     // Evaluates a JavaScript expression and returns its value passed through JSON.stringify.
     QJsonValue eval(const QString& expression);
 
+    // Every console error the page has written so far. The messages come in the order the page
+    // wrote them, so once a mark written now has come, so has every error written before it.
+    QStringList errorsSoFar();
+
     ConsolePage& page() { return *page_; }
     QWebEngineView& view() { return *view_; }
     RequestRecorder& requests() { return *recorder_; }
