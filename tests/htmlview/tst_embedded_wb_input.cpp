@@ -6,9 +6,10 @@
 #include <QMenu>
 #include <QPointer>
 #include <QSignalSpy>
-#include <QWebEngineHistory>
+#include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWheelEvent>
+#include <memory>
 
 #include "htmlview/program_folder_url.h"
 #include "view_test_support.h"
@@ -214,9 +215,20 @@ void TestHtmlViewInput::clickedLinksOpenInTheUsersBrowser() {
                "<a id=\"in\" href=\"#below\" style=\"display:block;height:50px\">in</a>",
                "<div style=\"height:3000px\"></div><p id=\"below\">below</p>", "</body></html>"}));
     QSignalSpy complete(&view, &HtmlView::documentComplete);
-    // A page that goes away by itself opens nothing (the engine calls that a clicked link too).
-    view.runScript("location.href = 'https://127.0.0.1:9/by-itself';", "javascript");
+    // A page that goes away by itself opens nothing (the engine calls that a clicked link too)
+    // and stays: the engine has ended that load once it says so.
+    const QUrl byItself(QStringLiteral("https://127.0.0.1:9/by-itself"));
+    auto byItselfEnded = std::make_shared<bool>(false);
+    connect(view.page(), &QWebEnginePage::loadingChanged, this,
+            [byItself, byItselfEnded](const QWebEngineLoadingInfo& info) {
+                *byItselfEnded =
+                    *byItselfEnded || (info.url() == byItself &&
+                                       info.status() != QWebEngineLoadingInfo::LoadStartedStatus);
+            });
+    view.runScript("location.href = '" + byItself.toString().toStdString() + "';", "javascript");
+    QVERIFY(QTest::qWaitFor([byItselfEnded] { return *byItselfEnded; }, kWaitMs));
     QCOMPARE(eval(view, QStringLiteral("location.href")).toString(), programFolderUrl().toString());
+    QCOMPARE(browser.opened.size(), 0);
     QTest::mouseClick(view.focusProxy(), Qt::LeftButton, {}, QPoint(20, 25));
     QTRY_COMPARE_WITH_TIMEOUT(browser.opened.size(), 1, kWaitMs);
     QCOMPARE(browser.opened.at(0), QUrl(QStringLiteral("https://127.0.0.1:9/product")));
