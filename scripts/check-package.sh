@@ -1,27 +1,31 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a built tree, installs it on this machine with apt-get, checks
-# what it installed, starts the installed program /usr/bin/quorvel on a virtual X display and
-# checks that it shows the placeholder page with the chart scripts run from its folder and no
-# error box (scripts/check-installed-program.py), then removes the package again.
+# Builds the Debian package from a built tree and checks it without touching the machine:
+#   - its control fields and dependencies, and that apt-get could install it here (a simulation:
+#     every dependency resolves);
+#   - its contents, unpacked with dpkg-deb into a temporary folder: the program folder with the
+#     program and the files it reads, the launcher link, the desktop entry and the AppStream
+#     metainfo (both validated) and the icon in every size;
+#   - the program started from that folder through its launcher link, on a virtual X display:
+#     it finds its files beside itself, shows the placeholder page with the chart scripts run and
+#     no error box (scripts/check-installed-program.py).
+# The temporary folder is deleted at the end, pass or fail.
 #
 #   bash scripts/check-package.sh [BUILD_DIR]      (default: build)
 #
-# BUILD_DIR must be configured with the GUI and built. Needs root or sudo (for apt-get), and
-# xvfb-run, xdotool, xwininfo, appstreamcli, desktop-file-validate, dpkg-shlibdeps and file
-# (QUORVEL_TEST_DEPS=1 bash scripts/install-deps.sh). Whatever fails, the package and any
-# package its installation brought along are removed when the script ends.
+# With QUORVEL_SYSTEM_PACKAGE_CHECK=1 it also installs the package system-wide with apt-get (root
+# or sudo), checks and starts /usr/bin/quorvel the same way, and removes the package again with
+# every package its installation brought along. Only for throwaway machines: a Quorvel installed
+# before makes it refuse.
+#
+# BUILD_DIR must be configured with the GUI and built. Needs xvfb-run, xdotool, xwininfo,
+# appstreamcli, desktop-file-validate, dpkg-shlibdeps and file
+# (QUORVEL_TEST_DEPS=1 bash scripts/install-deps.sh).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 source_dir=$PWD
 build_dir=$(cd "${1:-build}" && pwd)
-program_dir=/usr/lib/quorvel
 app_id=org.quorvel.Quorvel
-
-sudo_cmd=()
-if [ "$(id -u)" -ne 0 ]; then
-  command -v sudo >/dev/null || { echo "check-package: needs root or sudo" >&2; exit 1; }
-  sudo_cmd=(sudo)
-fi
+system_wide=${QUORVEL_SYSTEM_PACKAGE_CHECK:-0}
 export DEBIAN_FRONTEND=noninteractive
 
 fail() {
@@ -31,8 +35,16 @@ fail() {
 
 [ -f "$build_dir/CPackConfig.cmake" ] || fail "$build_dir is not a configured build with the GUI"
 [ -x "$build_dir/bin/quorvel" ] || fail "$build_dir/bin/quorvel is not built"
-if dpkg-query -W -f='${Status}' quorvel 2>/dev/null | grep -q 'install ok installed'; then
-  fail "a quorvel package is installed already; this check installs and removes its own"
+
+sudo_cmd=()
+if [ "$system_wide" = 1 ]; then
+  if [ "$(id -u)" -ne 0 ]; then
+    command -v sudo >/dev/null || fail "QUORVEL_SYSTEM_PACKAGE_CHECK=1 needs root or sudo"
+    sudo_cmd=(sudo)
+  fi
+  if dpkg-query -W -f='${Status}' quorvel 2>/dev/null | grep -q 'install ok installed'; then
+    fail "a quorvel package is installed already; the system-wide check installs and removes its own"
+  fi
 fi
 
 work=$(mktemp -d)
@@ -68,9 +80,9 @@ trap 'exit 130' INT
 trap 'exit 143' TERM
 
 echo "check-package: building the package from $build_dir"
-(cd "$build_dir" && cpack -G DEB -B "$work" >"$work/cpack.log" 2>&1) ||
+(cd "$build_dir" && cpack -G DEB -B "$work/package" >"$work/cpack.log" 2>&1) ||
   { cat "$work/cpack.log" >&2; fail "cpack did not build the package"; }
-debs=("$work"/quorvel_*.deb)
+debs=("$work"/package/quorvel_*.deb)
 if [ ${#debs[@]} -ne 1 ] || [ ! -f "${debs[0]}" ]; then fail "cpack made no single quorvel_*.deb"; fi
 deb=${debs[0]}
 echo "check-package: $(basename "$deb")"
@@ -85,58 +97,89 @@ for field in Maintainer Description Section Homepage; do
   [ -n "$(dpkg-deb -f "$deb" "$field")" ] || fail "the package has no $field"
 done
 
-echo "check-package: installing it"
+# apt-get resolves the dependencies as for a real installation and installs nothing.
+(cd "$work/package" && apt-get install --simulate "./$(basename "$deb")" >"$work/simulate.log" 2>&1) ||
+  { cat "$work/simulate.log" >&2; fail "apt-get cannot install the package here"; }
+grep -qE '^Inst quorvel ' "$work/simulate.log" ||
+  { cat "$work/simulate.log" >&2; fail "apt-get's simulation does not install quorvel"; }
+echo "check-package: apt-get would install it$(grep -cE '^Inst ' "$work/simulate.log" |
+  awk '$1 > 1 {printf " with %d more packages", $1 - 1}')"
+
+# check_files ROOT: what the package puts under ROOT ("" for /): one program folder with the
+# program and the files it reads, the launcher link, the desktop entry, the metainfo and the icon
+# in every size.
+check_files() {
+  local root=$1
+  local program_dir=$root/usr/lib/quorvel
+  local name size icon
+  for name in quorvel basic.css visualize.css visualize-light.css jq.dat enh.dat exc.dat vis.dat \
+    exa.dat exacomp.dat quorvel.html; do
+    [ -f "$program_dir/$name" ] || fail "$program_dir/$name is not in place"
+    [ -s "$program_dir/$name" ] || fail "$program_dir/$name is empty"
+    cmp -s "$program_dir/$name" "$build_dir/bin/$name" || [ "$name" = quorvel ] ||
+      fail "$program_dir/$name differs from the file the build placed beside the program"
+  done
+  file -L "$program_dir/quorvel" | grep -q 'ELF 64-bit LSB pie executable' ||
+    file -L "$program_dir/quorvel" | grep -q 'ELF 64-bit LSB executable' ||
+    fail "$program_dir/quorvel is not an executable: $(file -L "$program_dir/quorvel")"
+  [ -L "$root/usr/bin/quorvel" ] || fail "$root/usr/bin/quorvel is not a link"
+  [ "$(readlink "$root/usr/bin/quorvel")" = ../lib/quorvel/quorvel ] ||
+    fail "$root/usr/bin/quorvel points to $(readlink "$root/usr/bin/quorvel"), not ../lib/quorvel/quorvel"
+  [ "$(readlink -f "$root/usr/bin/quorvel")" = "$(readlink -f "$program_dir")/quorvel" ] ||
+    fail "$root/usr/bin/quorvel does not lead to $program_dir/quorvel"
+
+  local desktop=$root/usr/share/applications/$app_id.desktop
+  local metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+  [ -f "$desktop" ] || fail "$desktop is not in place"
+  [ -f "$metainfo" ] || fail "$metainfo is not in place"
+  desktop-file-validate "$desktop" || fail "$desktop does not validate"
+  appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" 2>&1 ||
+    { cat "$work/appstream.log" >&2; fail "$metainfo does not validate"; }
+  grep -qx "Exec=quorvel" "$desktop" || fail "$desktop does not start quorvel"
+  grep -qx "Icon=$app_id" "$desktop" || fail "$desktop does not name the icon $app_id"
+  for size in 16 32 48 64 128; do
+    icon=$root/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
+    [ -f "$icon" ] || fail "$icon is not in place"
+    file "$icon" | grep -q "PNG image data, $size x $size," ||
+      fail "$icon is not a $size x $size PNG: $(file "$icon")"
+  done
+  icon=$root/usr/share/icons/hicolor/scalable/apps/$app_id.svg
+  [ -f "$icon" ] || fail "$icon is not in place"
+  file "$icon" | grep -q 'SVG' || fail "$icon is not an SVG image: $(file "$icon")"
+}
+
+# start_program ROOT: the program started through its launcher link on a virtual X display.
+start_program() {
+  local root=$1
+  xvfb-run -a -s "-screen 0 1280x1024x24" \
+    python3 "$source_dir/scripts/check-installed-program.py" "$root/usr/bin/quorvel" \
+    "$(readlink -f "$root/usr/lib/quorvel")" ||
+    fail "the program from the package did not start as it should"
+}
+
+echo "check-package: unpacking it into a temporary folder"
+unpacked=$work/root
+dpkg-deb -x "$deb" "$unpacked" || fail "dpkg-deb cannot unpack the package"
+check_files "$unpacked"
+echo "check-package: the package's files are in place and validate"
+start_program "$unpacked"
+
+if [ "$system_wide" != 1 ]; then
+  exit 0
+fi
+
+echo "check-package: installing it system-wide (QUORVEL_SYSTEM_PACKAGE_CHECK=1)"
 installed_packages >"$work/installed-before"
 installed=1
 install_status=0
-(cd "$work" && "${sudo_cmd[@]}" apt-get install -y -qq "./$(basename "$deb")" >"$work/apt.log" 2>&1) ||
-  install_status=$?
+(cd "$work/package" && "${sudo_cmd[@]}" apt-get install -y -qq "./$(basename "$deb")" \
+  >"$work/apt.log" 2>&1) || install_status=$?
 brought=$(comm -13 "$work/installed-before" <(installed_packages) | grep -vx 'quorvel\(:.*\)\?' |
   tr '\n' ' ' || true)
 [ "$install_status" -eq 0 ] || { cat "$work/apt.log" >&2; fail "apt-get could not install the package"; }
 [ -z "$brought" ] || echo "check-package: apt-get brought along: $brought"
 dpkg-query -W -f='${Status}' quorvel | grep -q 'install ok installed' ||
   fail "dpkg does not list quorvel as installed"
-
-# What it installed: one program folder with the program and the ten files it reads, the
-# launcher link, the desktop entry, the metainfo and the icon in every size.
-for name in quorvel basic.css visualize.css visualize-light.css jq.dat enh.dat exc.dat vis.dat \
-  exa.dat exacomp.dat rank.dat quorvel.html; do
-  [ -f "$program_dir/$name" ] || fail "$program_dir/$name is not installed"
-  [ -s "$program_dir/$name" ] || fail "$program_dir/$name is empty"
-  cmp -s "$program_dir/$name" "$build_dir/bin/$name" || [ "$name" = quorvel ] ||
-    fail "$program_dir/$name differs from the file the build placed beside the program"
-done
-file -L "$program_dir/quorvel" | grep -q 'ELF 64-bit LSB pie executable' ||
-  file -L "$program_dir/quorvel" | grep -q 'ELF 64-bit LSB executable' ||
-  fail "$program_dir/quorvel is not an executable: $(file -L "$program_dir/quorvel")"
-[ -L /usr/bin/quorvel ] || fail "/usr/bin/quorvel is not a link"
-[ "$(readlink /usr/bin/quorvel)" = ../lib/quorvel/quorvel ] ||
-  fail "/usr/bin/quorvel points to $(readlink /usr/bin/quorvel), not ../lib/quorvel/quorvel"
-[ "$(readlink -f /usr/bin/quorvel)" = "$program_dir/quorvel" ] ||
-  fail "/usr/bin/quorvel does not lead to $program_dir/quorvel"
-
-desktop=/usr/share/applications/$app_id.desktop
-metainfo=/usr/share/metainfo/$app_id.metainfo.xml
-[ -f "$desktop" ] || fail "$desktop is not installed"
-[ -f "$metainfo" ] || fail "$metainfo is not installed"
-desktop-file-validate "$desktop" || fail "$desktop does not validate"
-appstreamcli validate --no-net "$metainfo" >"$work/appstream.log" 2>&1 ||
-  { cat "$work/appstream.log" >&2; fail "$metainfo does not validate"; }
-grep -qx "Exec=quorvel" "$desktop" || fail "$desktop does not start quorvel"
-grep -qx "Icon=$app_id" "$desktop" || fail "$desktop does not name the icon $app_id"
-for size in 16 32 48 64 128; do
-  icon=/usr/share/icons/hicolor/${size}x${size}/apps/$app_id.png
-  [ -f "$icon" ] || fail "$icon is not installed"
-  file "$icon" | grep -q "PNG image data, $size x $size," ||
-    fail "$icon is not a $size x $size PNG: $(file "$icon")"
-done
-svg=/usr/share/icons/hicolor/scalable/apps/$app_id.svg
-[ -f "$svg" ] || fail "$svg is not installed"
-file "$svg" | grep -q 'SVG' || fail "$svg is not an SVG image: $(file "$svg")"
+check_files ""
 echo "check-package: the installed files are in place and validate"
-
-# The installed program, started through its launcher link, on a real X server.
-xvfb-run -a -s "-screen 0 1280x1024x24" \
-  python3 "$source_dir/scripts/check-installed-program.py" /usr/bin/quorvel "$program_dir" ||
-  fail "the installed program did not start as it should"
+start_program ""
