@@ -1,14 +1,15 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets of the core with clang, ASan and UBSan into build-fuzz/ (or
-# $QUORVEL_FUZZ_DIR) and runs each one, starting from its seeds in fuzz/corpus/<target>/, for a
-# bounded number of inputs ($QUORVEL_FUZZ_RUNS, default 200000) and at most
-# $QUORVEL_FUZZ_SECONDS (default 20) seconds. A crash, a sanitizer report, a broken property or a
-# leak fails the run; libFuzzer leaves the input that did it in the build folder.
+# $QUORVEL_FUZZ_DIR). For each target it first replays the committed inputs in
+# fuzz/corpus/<target>/ one by one, then fuzzes from them for a bounded number of inputs
+# ($QUORVEL_FUZZ_RUNS, default 200000) and at most $QUORVEL_FUZZ_SECONDS (default 5) seconds.
+# A crash, a sanitizer report, a broken property or a leak fails the run; libFuzzer leaves the
+# input that did it in the build folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build_dir=${QUORVEL_FUZZ_DIR:-build-fuzz}
 runs=${QUORVEL_FUZZ_RUNS:-200000}
-seconds=${QUORVEL_FUZZ_SECONDS:-20}
+seconds=${QUORVEL_FUZZ_SECONDS:-5}
 jobs=$(nproc 2>/dev/null || echo 2)
 [ "$jobs" -gt 2 ] && jobs=2
 targets=(fuzz_parse_number fuzz_format_number fuzz_split_by_delimiter fuzz_capitalize_words
@@ -29,6 +30,12 @@ for target in "${targets[@]}"; do
   rm -rf "$work"
   mkdir -p "$work"
   echo "== $target"
+  if ! "$build_dir/fuzz/$target" fuzz/corpus/"$target"/* >"$build_dir/fuzz/$target.replay.log" 2>&1; then
+    tail -n 60 "$build_dir/fuzz/$target.replay.log"
+    echo "fuzz-smoke: $target fails on a committed input (see above)" >&2
+    exit 1
+  fi
+  echo "replayed $(find "fuzz/corpus/$target" -type f | wc -l) committed inputs"
   if ! "$build_dir/fuzz/$target" -runs="$runs" -max_total_time="$seconds" -max_len=4096 \
       -print_final_stats=1 -artifact_prefix="$artifacts/$target-" \
       "$work" "fuzz/corpus/$target" 2>"$build_dir/fuzz/$target.log"; then
