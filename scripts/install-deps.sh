@@ -12,7 +12,9 @@ packages=(
   xvfb xauth fonts-dejavu-core fonts-liberation
 )
 if [ "${QUORVEL_TEST_DEPS:-0}" = 1 ]; then
-  packages+=(clang libclang-rt-14-dev locales)
+  # The sanitizer and fuzz builds, the German locale of the number tests, and a compiler cache
+  # that keeps the test builds' objects outside the clone for the next run.
+  packages+=(clang libclang-rt-14-dev locales ccache)
   # The package check: build the .deb, validate its desktop entry and metainfo, watch the
   # installed program's windows.
   packages+=(dpkg-dev file appstream desktop-file-utils xdotool x11-utils)

@@ -1,25 +1,45 @@
 #!/usr/bin/env bash
-# Installs what the tests need on Debian 12, builds everything with warnings as errors
-# and runs every test headless.
+# The test command. Installs what building and testing need on Debian 12 and nothing else, then
+# runs every check headless, the fastest first, so that a broken rule fails within minutes:
+#   1. build/ with warnings as errors: the core and its tests, then the core tests;
+#   2. build/: the rest; the tests of the view, of the files beside the program, of the windows
+#      and of the faults (ctest; tests that share no folder run side by side);
+#   3. the Debian package: built, validated, unpacked into a temporary folder and started from
+#      there (scripts/check-package.sh; system-wide only with QUORVEL_SYSTEM_PACKAGE_CHECK=1);
+#   4. the program as an ordinary user with the web sandbox on (scripts/check-user-session.sh);
+#   5. the fuzz targets: the committed inputs replayed, then each target a few seconds
+#      (scripts/fuzz-smoke.sh);
+#   6. one build under AddressSanitizer, LeakSanitizer and UndefinedBehaviorSanitizer: the core
+#      tests, the window tests and the fault tests (scripts/sanitize.sh).
+# Each step says how long it took. ccache, when installed, keeps the compiled objects outside the
+# clone for the next run.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-QUORVEL_TEST_DEPS=1 bash scripts/install-deps.sh
-QUORVEL_BUILD_DIR=build bash scripts/build.sh -DQUORVEL_WERROR=ON -DBUILD_TESTING=ON
-export QT_QPA_PLATFORM=offscreen
-cd build
-ctest --output-on-failure --timeout 600 -j1
-cd ..
-# The core and its tests once more under AddressSanitizer and UndefinedBehaviorSanitizer, then a
-# short run of every fuzz target.
-bash scripts/sanitize-core.sh
-bash scripts/fuzz-smoke.sh
-# The Debian package: build it from build/, install it, start the installed program on a virtual
-# X display and remove it again. It installs system-wide, so it runs only as root or with sudo.
-if [ "$(id -u)" -eq 0 ] || command -v sudo >/dev/null; then
-  bash scripts/check-package.sh build
-else
-  echo "test.sh: the package check needs root or sudo; skipped"
-fi
-# The program, its window tests and its fault tests under AddressSanitizer with LeakSanitizer:
-# no leak with a frame in our code (about 12 minutes here, most of it the build).
-bash scripts/leak-check.sh
+jobs=2
+started=$SECONDS
+
+step() {
+  local name=$1
+  shift
+  local start=$SECONDS
+  echo "== test.sh: $name"
+  "$@"
+  echo "== test.sh: $name: $((SECONDS - start)) s (total $((SECONDS - started)) s)"
+}
+
+run_tests() {
+  (cd build && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 600 -j"$jobs" "$@")
+}
+
+step "installing what the tests need" env QUORVEL_TEST_DEPS=1 bash scripts/install-deps.sh
+step "building the core tests" env QUORVEL_BUILD_DIR=build QUORVEL_TARGETS=quorvel_core_tests \
+  bash scripts/build.sh -DQUORVEL_WERROR=ON -DBUILD_TESTING=ON
+step "core tests" run_tests -L core
+step "building the rest" env QUORVEL_BUILD_DIR=build bash scripts/build.sh
+step "view and file tests" run_tests -L 'view|assets'
+step "window and fault tests" run_tests -L 'app|faults'
+step "package check" bash scripts/check-package.sh build
+step "ordinary user, sandbox on" bash scripts/check-user-session.sh build
+step "fuzzing" bash scripts/fuzz-smoke.sh
+step "sanitizers" bash scripts/sanitize.sh
+echo "test.sh: every check passed in $((SECONDS - started)) s"
