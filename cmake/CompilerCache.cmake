@@ -2,7 +2,7 @@
 # fresh clone, another build folder, the next run of the test command) takes the objects from the
 # cache instead of compiling them again. The cache lives where ccache keeps it, outside the clone
 # (~/.cache/ccache, or CCACHE_DIR). Paths are taken relative to the clone, so clones in other
-# folders share it; the precompiled Qt headers are cached too.
+# folders share it.
 option(QUORVEL_CCACHE "Compile through ccache when it is installed" ON)
 
 if(QUORVEL_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
@@ -13,7 +13,7 @@ if(QUORVEL_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
             ${QUORVEL_ENV_PROGRAM}
             CCACHE_BASEDIR=${PROJECT_SOURCE_DIR}
             CCACHE_NOHASHDIR=1
-            CCACHE_SLOPPINESS=pch_defines,time_macros,include_file_mtime,include_file_ctime
+            CCACHE_SLOPPINESS=include_file_mtime,include_file_ctime
             ${QUORVEL_CCACHE_PROGRAM})
     endif()
 endif()

@@ -13,10 +13,9 @@ build=${QUORVEL_SANITIZE_DIR:-build-sanitize}
 jobs=${QUORVEL_JOBS:-2}
 
 # -O1 and line tables only: quick to build, and every frame of a report still has its file and line.
-# The Qt headers precompiled: nobody points clang-tidy at this folder.
 cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" -DQUORVEL_SANITIZE=ON -DQUORVEL_WERROR=ON \
-  -DQUORVEL_PCH=ON -DBUILD_TESTING=ON "$@" >/dev/null
+  -DBUILD_TESTING=ON "$@" >/dev/null
 
 echo "sanitize: the core tests"
 cmake --build "$build" -j"$jobs" --target quorvel_core_tests
