@@ -113,7 +113,7 @@ check_files() {
   local program_dir=$root/usr/lib/quorvel
   local name size icon
   for name in quorvel basic.css visualize.css visualize-light.css jq.dat enh.dat exc.dat vis.dat \
-    exa.dat exacomp.dat quorvel.html; do
+    exa.dat exacomp.dat rank.dat quorvel.html; do
     [ -f "$program_dir/$name" ] || fail "$program_dir/$name is not in place"
     [ -s "$program_dir/$name" ] || fail "$program_dir/$name is empty"
     cmp -s "$program_dir/$name" "$build_dir/bin/$name" || [ "$name" = quorvel ] ||

@@ -24,7 +24,7 @@ work=$(mktemp -d /tmp/quorvel-user.XXXXXX)
 trap 'rm -rf "$work"' EXIT
 mkdir -p "$work/bin" "$work/home" "$work/runtime" "$work/tmp"
 for name in quorvel basic.css visualize.css visualize-light.css jq.dat enh.dat exc.dat vis.dat \
-  exa.dat exacomp.dat quorvel.html; do
+  exa.dat exacomp.dat rank.dat quorvel.html; do
   cp "$build_dir/bin/$name" "$work/bin/"
 done
 cp scripts/check-user-session.py scripts/check-installed-program.py "$work/"

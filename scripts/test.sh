@@ -37,7 +37,7 @@ step "building the core tests" env QUORVEL_BUILD_DIR=build QUORVEL_TARGETS=quorv
 step "core tests" run_tests -L core
 step "building the rest" env QUORVEL_BUILD_DIR=build bash scripts/build.sh
 step "view and file tests" run_tests -L 'view|assets'
-step "window and fault tests" run_tests -L 'app|faults'
+step "window and fault tests" run_tests -L 'app|export|faults'
 step "package check" bash scripts/check-package.sh build
 step "ordinary user, sandbox on" bash scripts/check-user-session.sh build
 step "fuzzing" bash scripts/fuzz-smoke.sh
