@@ -49,10 +49,10 @@ class TestChartScripts : public QObject {
         // One fruit is no comparison: once the report of it has run its scripts (the views share
         // their process), the comparison view has not begun a page.
         QSignalSpy comparisonStarted(form.comparisonView->page(), &QWebEnginePage::loadStarted);
-        Add(form, 0);
+        add(form, 0);
         QTRY_COMPARE_WITH_TIMEOUT(reports.count(), 2, 30000);
-        QTRY_COMPARE_WITH_TIMEOUT(ScriptsRan(form.wb), kReportRun, 30000);
-        QVERIFY(!form.wb2->page()->isLoading());
+        QTRY_COMPARE_WITH_TIMEOUT(scriptsRan(form.fruitReportView), kReportRun, 30000);
+        QVERIFY(!form.comparisonView->page()->isLoading());
         QCOMPARE(comparisonStarted.count(), 0);
         QCOMPARE(comparisons.count(), 0);
         add(form, 1);

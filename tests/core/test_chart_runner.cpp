@@ -138,16 +138,16 @@ class TestChartRunner : public QObject {
         } else {
             QVERIFY(QFile::link(target, dir_.filePath("vis.dat")));
         }
-        RecordingView wb;
+        RecordingView view;
         try {
-            runChartScripts(wb, kReportChartFiles, folder_);
+            runChartScripts(view, kReportChartFiles, folder_);
             QFAIL("no error");
         } catch (const std::runtime_error& e) {
             QCOMPARE(QString(e.what()), QString("Cannot open file \"%1vis.dat\". %2")
                                             .arg(QString::fromStdString(folder_),
                                                  QString::fromLocal8Bit(std::strerror(error))));
         }
-        QCOMPARE(wb.scripts.size(), std::size_t(3));
+        QCOMPARE(view.scripts.size(), std::size_t(3));
     }
 };
 

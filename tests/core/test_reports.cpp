@@ -6,11 +6,11 @@
 #include "data/app_folder.h"
 #include "data/fruit.h"
 #include "data/fruit_table.h"
-#include "data/fruta.h"
 #include "german_locale.h"
 #include "reports/comparison_report.h"
 #include "reports/page_head.h"
 #include "reports/placeholder_page.h"
+#include "reports/single_fruit_report.h"
 
 namespace {
 
@@ -220,14 +220,14 @@ class TestReports : public QObject {
 
     void pagesDoNotDependOnTheLocale() {
         const Lines fruitBefore = fruitPage(0);
-        const Lines compareBefore = comparisonReportLines(fruits({0, 110, 144}));
+        const Lines compareBefore = comparisonReportLines(fruitsAt({0, 110, 144}));
         Lines fruitAfter;
         Lines compareAfter;
         {
             const GermanLocale german;
             QVERIFY2(german.installed, kNoGermanLocale);
             fruitAfter = fruitPage(0);
-            compareAfter = comparisonReportLines(fruits({0, 110, 144}));
+            compareAfter = comparisonReportLines(fruitsAt({0, 110, 144}));
         }
         QCOMPARE(fruitAfter, fruitBefore);
         QCOMPARE(compareAfter, compareBefore);

@@ -179,7 +179,7 @@ void TestHtmlView::pageCodeListIsShownByItsForm() {
     // A blank line does nothing: the view still holds the page before it, which is what it
     // shows again when its process dies.
     complete.clear();
-    view.HTMLCode().setText({"   "});
+    view.htmlCode().setText({"   "});
     QCOMPARE(::kill(static_cast<pid_t>(view.page()->renderProcessPid()), SIGKILL), 0);
     QVERIFY(complete.wait(kWaitMs));
     QCOMPARE(complete.count(), 1);

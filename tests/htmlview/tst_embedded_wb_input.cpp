@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QPointer>
 #include <QSignalSpy>
+#include <QWebEngineHistory>
 #include <QWebEngineLoadingInfo>
 #include <QWebEnginePage>
 #include <QWheelEvent>
