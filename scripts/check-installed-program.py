@@ -240,6 +240,14 @@ def free_port():
         return s.getsockname()[1]
 
 
+def show_output(log):
+    """Writes the end of the program's output (its log file) to standard error."""
+    log.seek(0)
+    output = log.read()
+    if output:
+        sys.stderr.write("--- the program's output ---\n" + output[-6000:] + "\n---\n")
+
+
 def end_program(process):
     """Ends the program and its engine processes (its own session): asked first, then forced."""
     for sig in (signal.SIGTERM, signal.SIGKILL):
@@ -342,10 +350,7 @@ def main():
                 raise CheckFailed("after %d s: %s" % (START_TIMEOUT, "; ".join(missing)))
             time.sleep(POLL_INTERVAL)
     except CheckFailed:
-        log.seek(0)
-        output = log.read()
-        if output:
-            sys.stderr.write("--- the program's output ---\n" + output[-6000:] + "\n---\n")
+        show_output(log)
         raise
     finally:
         end_program(process)

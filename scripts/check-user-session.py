@@ -207,10 +207,7 @@ def main():
         if root_lines:
             raise CheckFailed("the program says it runs as root: %s" % root_lines[0])
     except CheckFailed:
-        log.seek(0)
-        output = log.read()
-        if output:
-            sys.stderr.write("--- the program's output ---\n" + output[-6000:] + "\n---\n")
+        program_check.show_output(log)
         raise
     finally:
         program_check.end_program(process)
