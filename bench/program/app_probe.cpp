@@ -150,7 +150,7 @@ int main(int argc, char* argv[]) {
     }
     printFigure(QStringLiteral("mark.placeholder.loadFinished"), report.loadFinishedAt());
     printFigure(QStringLiteral("mark.placeholder.handled"), report.completedAt());
-    printFigure(QStringLiteral("start"), report.doneAt());
+    printFigure(QStringLiteral("start"), report.markedAt());
     if (!runUntil([&] { return likePageDone; })) {
         fail("the like page");
     }
@@ -188,16 +188,35 @@ int main(int argc, char* argv[]) {
         if (row == 0) {
             printFigure(QStringLiteral("add.loadFinished"), report.loadFinishedAt() - pressed);
             printFigure(QStringLiteral("add.handled"), report.completedAt() - pressed);
+            printFigure(QStringLiteral("add.marked"), report.markedAt() - pressed);
+            printFigure(QStringLiteral("add.view"), report.inViewAt() - pressed);
             printFigure(QStringLiteral("add"), report.doneAt() - pressed);
         } else if (row == 8) {
             printFigure(QStringLiteral("ninth.loadFinished"),
                         comparison.loadFinishedAt() - pressed);
             printFigure(QStringLiteral("ninth.handled"), comparison.completedAt() - pressed);
+            printFigure(QStringLiteral("ninth.marked"), comparison.markedAt() - pressed);
+            printFigure(QStringLiteral("ninth.view"), comparison.inViewAt() - pressed);
             printFigure(QStringLiteral("ninth"), comparison.doneAt() - pressed);
+            printFigure(QStringLiteral("ninth.single.view"), report.inViewAt() - pressed);
             printFigure(QStringLiteral("ninth.single"), report.doneAt() - pressed);
         }
     }
     std::printf("# helpers with nine fruits: %s\n", qPrintable(helperKinds(getpid())));
+    // The part of each page that the charts in view are measured against.
+    QString viewports;
+    const QString viewport = QStringLiteral(
+        "window.innerWidth + 'x' + window.innerHeight + (document.hidden ? ' hidden' : ' shown')");
+    form1->fruitReportView->page()->runJavaScript(viewport, [&](const QVariant& v) {
+        viewports += QStringLiteral("wb ") + v.toString() + QStringLiteral("; ");
+    });
+    form1->comparisonView->page()->runJavaScript(viewport, [&](const QVariant& v) {
+        viewports += QStringLiteral("wb2 ") + v.toString() + QStringLiteral("; ");
+    });
+    if (!runUntil([&] { return viewports.count(QLatin1Char(';')) == 2; })) {
+        fail("the viewports");
+    }
+    std::printf("# viewports: %s\n", qPrintable(viewports));
     printFigure(QStringLiteral("memory.nine"), treePssMiB(getpid()));
 
     timeChartScripts();
