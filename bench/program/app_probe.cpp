@@ -28,9 +28,9 @@
 #include "data/fruit_table.h"
 #include "htmlview/html_view.h"
 #include "htmlview/web_engine_setup.h"
-#include "reports/single_fruit_report.h"
 #include "reports/chart_runner.h"
 #include "reports/read_app_file.h"
+#include "reports/single_fruit_report.h"
 
 namespace {
 

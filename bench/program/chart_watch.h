@@ -55,11 +55,11 @@ class ChartWatch : public QObject {
     void expect(const QString& charts);
     // The mark seen and every chart drawn.
     bool done() const { return doneAt_ >= 0 && milestones_.done(); }
-    double markedAt() const { return doneAt_; }                       // the mark seen
-    double inViewAt() const { return milestones_.inViewAt(); }        // charts in view drawn
-    double doneAt() const { return milestones_.allDrawnAt(); }        // all charts drawn
-    double completedAt() const { return completedAt_; }  // after the window's handler
-    double loadFinishedAt() const { return loadedAt_; }  // the engine's loadFinished
+    double markedAt() const { return doneAt_; }                 // the mark seen
+    double inViewAt() const { return milestones_.inViewAt(); }  // charts in view drawn
+    double doneAt() const { return milestones_.allDrawnAt(); }  // all charts drawn
+    double completedAt() const { return completedAt_; }         // after the window's handler
+    double loadFinishedAt() const { return loadedAt_; }         // the engine's loadFinished
 
   signals:
     void marked();

@@ -14,8 +14,8 @@
 #include <QWebEngineView>
 #include <cstdio>
 #include <memory>
-#include <utility>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/program/bench_clock.h"
@@ -26,11 +26,11 @@
 #include "data/fruit_table.h"
 #include "htmlview/web_engine_setup.h"
 #include "htmlview/win1252.h"
-#include "reports/single_fruit_report.h"
+#include "reports/chart_runner.h"
 #include "reports/comparison_report.h"
 #include "reports/placeholder_page.h"
-#include "reports/chart_runner.h"
 #include "reports/read_app_file.h"
+#include "reports/single_fruit_report.h"
 
 namespace {
 
@@ -74,12 +74,13 @@ std::pair<double, double> loadWithCharts(QWebEngineView& view, const QByteArray&
     QEventLoop loop;
     ChartMilestones milestones;
     const double started = sinceStart();
-    const auto connection = QObject::connect(view.page(), &QWebEnginePage::loadFinished, &loop, [&] {
-        for (const char* file : files) {
-            view.page()->runJavaScript(fromWindows1252(readAppFile(file)));
-        }
-        milestones.watch(view.page());
-    });
+    const auto connection =
+        QObject::connect(view.page(), &QWebEnginePage::loadFinished, &loop, [&] {
+            for (const char* file : files) {
+                view.page()->runJavaScript(fromWindows1252(readAppFile(file)));
+            }
+            milestones.watch(view.page());
+        });
     QTimer poll;
     poll.setInterval(1);
     QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
