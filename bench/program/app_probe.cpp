@@ -217,6 +217,31 @@ int main(int argc, char* argv[]) {
         fail("the viewports");
     }
     std::printf("# viewports: %s\n", qPrintable(viewports));
+    // What the memory with nine fruits is made of: by process and kind of mapping, and per page
+    // the canvases' pixels and the JavaScript heap (one heap for all pages of the process).
+    std::printf("# memory by mapping (MiB): %s\n", qPrintable(pssByMapping(getpid())));
+    QString pages;
+    const QString pageMemory = QStringLiteral(
+        "(function () { var px = 0, n = 0;"
+        "  Array.prototype.forEach.call(document.querySelectorAll('canvas'), function (c) {"
+        "    px += c.width * c.height; n += 1; });"
+        "  var m = performance.memory || {};"
+        "  return n + ' canvases ' + (px * 4 / 1048576).toFixed(1) + ' MiB, JS heap used ' +"
+        "    ((m.usedJSHeapSize || 0) / 1048576).toFixed(0) + ' of ' +"
+        "    ((m.totalJSHeapSize || 0) / 1048576).toFixed(0) + ' MiB'; })()");
+    int asked = 0;
+    for (HtmlView* view :
+         {form1->fruitReportView, form1->comparisonView, windows.aboutBox().likeView}) {
+        const QString name = view->objectName();
+        view->page()->runJavaScript(pageMemory, [&pages, &asked, name](const QVariant& v) {
+            pages += name + QStringLiteral(": ") + v.toString() + QStringLiteral("; ");
+            ++asked;
+        });
+    }
+    if (!runUntil([&] { return asked == 3; })) {
+        fail("the pages' memory");
+    }
+    std::printf("# pages with nine fruits: %s\n", qPrintable(pages));
     printFigure(QStringLiteral("memory.nine"), treePssMiB(getpid()));
 
     timeChartScripts();

@@ -109,6 +109,7 @@ int main(int argc, char* argv[]) {
     load(view, pageText({placeholderPage()}));
     printFigure(QStringLiteral("start"), sinceStart());
     std::printf("# helpers at start: %s\n", qPrintable(helperKinds(getpid())));
+    std::printf("# memory by mapping at start (MiB): %s\n", qPrintable(pssByMapping(getpid())));
     printFigure(QStringLiteral("memory.start"), treePssMiB(getpid()));
 
     std::vector<std::string> table;
@@ -149,6 +150,8 @@ int main(int argc, char* argv[]) {
     printFigure(QStringLiteral("charted.ninth.view"), ninth.first);
     printFigure(QStringLiteral("charted.ninth"), ninth.second);
     std::printf("# helpers with the charted comparison: %s\n", qPrintable(helperKinds(getpid())));
+    std::printf("# memory by mapping with the charted comparison (MiB): %s\n",
+                qPrintable(pssByMapping(getpid())));
     printFigure(QStringLiteral("charted.memory.nine"), treePssMiB(getpid()));
     return 0;
 }
