@@ -120,6 +120,7 @@ int countStates(const QJsonArray& chartSlots, const QString& state) {
 // comes, only what scrolling, showing or printing asks for.
 const char* const kNoTurnsNorIdle = R"JS(
 window.requestIdleCallback = function () { return 1; };
+window.setTimeout = function () { return 1; };
 window.MessageChannel = function () {
     this.port1 = {close: function () {}};
     this.port2 = {postMessage: function () {}};

@@ -147,6 +147,7 @@ class TestReportExport : public QObject {
         // it) get drawn.
         view.runScript(
             "window.requestIdleCallback = function () { return 1; };"
+            "window.setTimeout = function () { return 1; };"
             "window.MessageChannel = function () {"
             "  this.port1 = {close: function () {}};"
             "  this.port2 = {postMessage: function () {}};"
