@@ -80,17 +80,24 @@ void ChartWarmUp::runChartScripts() {
     }
     scriptsHanded_ = true;
     giveUp_.start();
-    // Queued behind the chart scripts: its answer comes once they have run.
+    // Queued behind the chart scripts: its answer comes once they have run. The hidden page
+    // would draw most charts only when idle: here every one is drawn at once, to warm up.
     // A view given up first is deleted later, and may answer after this object is gone.
-    view_->page()->runJavaScript(QStringLiteral("document.documentElement.dataset.charts || ''"),
-                                 [self = QPointer<ChartWarmUp>(this)](const QVariant& mark) {
-                                     if (self == nullptr) {
-                                         return;
-                                     }
-                                     bool number = false;
-                                     const int charts = mark.toString().toInt(&number);
-                                     self->finish(number ? charts : -1);
-                                 });
+    view_->page()->runJavaScript(
+        QStringLiteral("(function (QC) {"
+                       "  if (QC && typeof QC.drawEveryChart === 'function')"
+                       "    QC.drawEveryChart();"
+                       "  return document.documentElement.dataset.charts"
+                       " || '';"
+                       "})(window.QuorvelCharts)"),
+        [self = QPointer<ChartWarmUp>(this)](const QVariant& mark) {
+            if (self == nullptr) {
+                return;
+            }
+            bool number = false;
+            const int charts = mark.toString().toInt(&number);
+            self->finish(number ? charts : -1);
+        });
 }
 
 void ChartWarmUp::giveUp() {

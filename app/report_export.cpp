@@ -10,6 +10,7 @@
 #include <memory>
 
 #include "app/application_title.h"
+#include "app/every_chart_drawn.h"
 #include "app/program_language.h"
 #include "app/report_file_name.h"
 #include "app/report_page_layout.h"
@@ -34,6 +35,22 @@ QString askSavePath(QWidget* parent, const QString& title, const QString& fileNa
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
     return dialog.selectedFiles().constFirst();
+}
+
+// Renders the view's page as PDF and writes it to path (writeViewPdf, the charts drawn).
+void renderViewPdf(HtmlView& view, const QString& path,
+                   std::function<void(const QString& error)> done) {
+    view.page()->printToPdf(
+        [path, done = std::move(done)](const QByteArray& pdf) {
+            if (pdf.isEmpty()) {
+                done(fileErrorText(
+                    path, QCoreApplication::translate("ReportExport",
+                                                      "the report could not be made into a PDF")));
+                return;
+            }
+            done(writeFileSafely(path, pdf));
+        },
+        reportPageLayout(view.printOptions()));
 }
 
 }  // namespace
@@ -63,22 +80,24 @@ void printView(QWidget* parent, HtmlView& view, const QString& documentName) {
                                .arg(target));
         },
         Qt::SingleShotConnection);
-    view.print(used);
+    // Every chart on paper, also those the page had not drawn yet.
+    QPointer<HtmlView> printed(&view);
+    drawEveryChartThen(view, [printed, used] {
+        if (printed != nullptr)
+            printed->print(used);
+        else
+            delete used;  // nothing left to print
+    });
 }
 
 void writeViewPdf(HtmlView& view, const QString& path,
                   std::function<void(const QString& error)> done) {
-    view.page()->printToPdf(
-        [path, done = std::move(done)](const QByteArray& pdf) {
-            if (pdf.isEmpty()) {
-                done(fileErrorText(
-                    path, QCoreApplication::translate("ReportExport",
-                                                      "the report could not be made into a PDF")));
-                return;
-            }
-            done(writeFileSafely(path, pdf));
-        },
-        reportPageLayout(view.printOptions()));
+    // Every chart in the file, also those the page had not drawn yet.
+    QPointer<HtmlView> saved(&view);
+    drawEveryChartThen(view, [saved, path, done = std::move(done)]() mutable {
+        if (saved != nullptr)
+            renderViewPdf(*saved, path, std::move(done));
+    });
 }
 
 void saveViewAsPdf(QWidget* parent, HtmlView& view, const QString& suggestedBaseName) {

@@ -28,9 +28,9 @@
 #include "data/fruit_table.h"
 #include "htmlview/html_view.h"
 #include "htmlview/web_engine_setup.h"
-#include "reports/single_fruit_report.h"
 #include "reports/chart_runner.h"
 #include "reports/read_app_file.h"
+#include "reports/single_fruit_report.h"
 
 namespace {
 
@@ -150,7 +150,7 @@ int main(int argc, char* argv[]) {
     }
     printFigure(QStringLiteral("mark.placeholder.loadFinished"), report.loadFinishedAt());
     printFigure(QStringLiteral("mark.placeholder.handled"), report.completedAt());
-    printFigure(QStringLiteral("start"), report.doneAt());
+    printFigure(QStringLiteral("start"), report.markedAt());
     if (!runUntil([&] { return likePageDone; })) {
         fail("the like page");
     }
@@ -188,16 +188,60 @@ int main(int argc, char* argv[]) {
         if (row == 0) {
             printFigure(QStringLiteral("add.loadFinished"), report.loadFinishedAt() - pressed);
             printFigure(QStringLiteral("add.handled"), report.completedAt() - pressed);
+            printFigure(QStringLiteral("add.marked"), report.markedAt() - pressed);
+            printFigure(QStringLiteral("add.view"), report.inViewAt() - pressed);
             printFigure(QStringLiteral("add"), report.doneAt() - pressed);
         } else if (row == 8) {
             printFigure(QStringLiteral("ninth.loadFinished"),
                         comparison.loadFinishedAt() - pressed);
             printFigure(QStringLiteral("ninth.handled"), comparison.completedAt() - pressed);
+            printFigure(QStringLiteral("ninth.marked"), comparison.markedAt() - pressed);
+            printFigure(QStringLiteral("ninth.view"), comparison.inViewAt() - pressed);
             printFigure(QStringLiteral("ninth"), comparison.doneAt() - pressed);
+            printFigure(QStringLiteral("ninth.single.view"), report.inViewAt() - pressed);
             printFigure(QStringLiteral("ninth.single"), report.doneAt() - pressed);
         }
     }
     std::printf("# helpers with nine fruits: %s\n", qPrintable(helperKinds(getpid())));
+    // The part of each page that the charts in view are measured against.
+    QString viewports;
+    const QString viewport = QStringLiteral(
+        "window.innerWidth + 'x' + window.innerHeight + (document.hidden ? ' hidden' : ' shown')");
+    form1->fruitReportView->page()->runJavaScript(viewport, [&](const QVariant& v) {
+        viewports += QStringLiteral("wb ") + v.toString() + QStringLiteral("; ");
+    });
+    form1->comparisonView->page()->runJavaScript(viewport, [&](const QVariant& v) {
+        viewports += QStringLiteral("wb2 ") + v.toString() + QStringLiteral("; ");
+    });
+    if (!runUntil([&] { return viewports.count(QLatin1Char(';')) == 2; })) {
+        fail("the viewports");
+    }
+    std::printf("# viewports: %s\n", qPrintable(viewports));
+    // What the memory with nine fruits is made of: by process and kind of mapping, and per page
+    // the canvases' pixels and the JavaScript heap (one heap for all pages of the process).
+    std::printf("# memory by mapping (MiB): %s\n", qPrintable(pssByMapping(getpid())));
+    QString pages;
+    const QString pageMemory = QStringLiteral(
+        "(function () { var px = 0, n = 0;"
+        "  Array.prototype.forEach.call(document.querySelectorAll('canvas'), function (c) {"
+        "    px += c.width * c.height; n += 1; });"
+        "  var m = performance.memory || {};"
+        "  return n + ' canvases ' + (px * 4 / 1048576).toFixed(1) + ' MiB, JS heap used ' +"
+        "    ((m.usedJSHeapSize || 0) / 1048576).toFixed(0) + ' of ' +"
+        "    ((m.totalJSHeapSize || 0) / 1048576).toFixed(0) + ' MiB'; })()");
+    int asked = 0;
+    for (HtmlView* view :
+         {form1->fruitReportView, form1->comparisonView, windows.aboutBox().likeView}) {
+        const QString name = view->objectName();
+        view->page()->runJavaScript(pageMemory, [&pages, &asked, name](const QVariant& v) {
+            pages += name + QStringLiteral(": ") + v.toString() + QStringLiteral("; ");
+            ++asked;
+        });
+    }
+    if (!runUntil([&] { return asked == 3; })) {
+        fail("the pages' memory");
+    }
+    std::printf("# pages with nine fruits: %s\n", qPrintable(pages));
     printFigure(QStringLiteral("memory.nine"), treePssMiB(getpid()));
 
     timeChartScripts();

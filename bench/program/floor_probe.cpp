@@ -1,6 +1,9 @@
 // The floor: the same web engine with one bare view and nothing else of the program. It loads
 // the placeholder page (start and memory), then the program's own report pages without any
 // script (a single-fruit page, and the comparison page of nine fruits after one of eight).
+// Then the second floor: a fresh bare view, the same pages again with the chart scripts run
+// after each load as the program runs them (after one small comparison that warms the engine
+// up, as the program's warm-up does), to tell the program's share of a figure from Chart.js's.
 #include <unistd.h>
 
 #include <QApplication>
@@ -12,18 +15,22 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "bench/program/bench_clock.h"
+#include "bench/program/chart_watch.h"
 #include "bench/program/process_memory.h"
 #include "data/app_folder.h"
 #include "data/fruit.h"
 #include "data/fruit_table.h"
 #include "htmlview/web_engine_setup.h"
 #include "htmlview/win1252.h"
-#include "reports/single_fruit_report.h"
+#include "reports/chart_runner.h"
 #include "reports/comparison_report.h"
 #include "reports/placeholder_page.h"
+#include "reports/read_app_file.h"
+#include "reports/single_fruit_report.h"
 
 namespace {
 
@@ -54,17 +61,55 @@ double load(QWebEngineView& view, const QByteArray& page) {
     return sinceStart() - started;
 }
 
+[[noreturn]] void fail(const char* what) {
+    std::fprintf(stderr, "quorvel-bench-floor: %s did not happen in time\n", what);
+    _exit(3);
+}
+
+// Loads the page, runs the chart scripts in it as the program does once it has finished, and
+// waits until every chart is drawn. Returns {charts in view drawn, all drawn}, in ms since the
+// load was started.
+std::pair<double, double> loadWithCharts(QWebEngineView& view, const QByteArray& page,
+                                         const ChartScriptFiles& files) {
+    QEventLoop loop;
+    ChartMilestones milestones;
+    const double started = sinceStart();
+    const auto connection =
+        QObject::connect(view.page(), &QWebEnginePage::loadFinished, &loop, [&] {
+            for (const char* file : files) {
+                view.page()->runJavaScript(fromWindows1252(readAppFile(file)));
+            }
+            milestones.watch(view.page());
+        });
+    QTimer poll;
+    poll.setInterval(1);
+    QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+        if (milestones.done()) {
+            loop.quit();
+        }
+    });
+    poll.start();
+    QTimer::singleShot(120000, &loop, [] { fail("a page's charts"); });
+    view.page()->setContent(page, QStringLiteral("text/html;charset=UTF-8"),
+                            QUrl::fromLocalFile(QString::fromStdString(appFolder())));
+    loop.exec();
+    QObject::disconnect(connection);
+    return {milestones.inViewAt() - started, milestones.allDrawnAt() - started};
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
     prepareWebEngine();
     QApplication application(argc, argv);
-    QWebEngineView view;
+    auto bare = std::make_unique<QWebEngineView>();
+    QWebEngineView& view = *bare;
     view.resize(760, 600);
     view.show();
     load(view, pageText({placeholderPage()}));
     printFigure(QStringLiteral("start"), sinceStart());
     std::printf("# helpers at start: %s\n", qPrintable(helperKinds(getpid())));
+    std::printf("# memory by mapping at start (MiB): %s\n", qPrintable(pssByMapping(getpid())));
     printFigure(QStringLiteral("memory.start"), treePssMiB(getpid()));
 
     std::vector<std::string> table;
@@ -83,5 +128,30 @@ int main(int argc, char* argv[]) {
     fruits.push_back(std::move(last));
     printFigure(QStringLiteral("ninth"), load(view, pageText(comparisonReportLines(fruits))));
     printFigure(QStringLiteral("memory.nine"), treePssMiB(getpid()));
+
+    // The second floor, in a view of its own so that no page of the bare pass is cached in it.
+    bare.reset();
+    QWebEngineView charted;
+    charted.resize(760, 600);
+    charted.show();
+    std::vector<Fruit> two;
+    two.emplace_back(table.at(0));
+    two.emplace_back(table.at(1));
+    loadWithCharts(charted, pageText(comparisonReportLines(two)), kComparisonChartFiles);
+    const auto add = loadWithCharts(charted, pageText(single), kReportChartFiles);
+    printFigure(QStringLiteral("charted.add.view"), add.first);
+    printFigure(QStringLiteral("charted.add"), add.second);
+    last = std::move(fruits.back());
+    fruits.pop_back();
+    loadWithCharts(charted, pageText(comparisonReportLines(fruits)), kComparisonChartFiles);
+    fruits.push_back(std::move(last));
+    const auto ninth =
+        loadWithCharts(charted, pageText(comparisonReportLines(fruits)), kComparisonChartFiles);
+    printFigure(QStringLiteral("charted.ninth.view"), ninth.first);
+    printFigure(QStringLiteral("charted.ninth"), ninth.second);
+    std::printf("# helpers with the charted comparison: %s\n", qPrintable(helperKinds(getpid())));
+    std::printf("# memory by mapping with the charted comparison (MiB): %s\n",
+                qPrintable(pssByMapping(getpid())));
+    printFigure(QStringLiteral("charted.memory.nine"), treePssMiB(getpid()));
     return 0;
 }

@@ -89,3 +89,36 @@ QString helperKinds(pid_t root) {
     }
     return parts.join(QLatin1Char(' '));
 }
+
+QString pssByMapping(pid_t root) {
+    QStringList parts;
+    for (const pid_t pid : processTree(root)) {
+        QMap<QString, double> kib;
+        QString kind;
+        const QList<QByteArray> lines = readProcFile(pid, "smaps").split('\n');
+        for (const QByteArray& line : lines) {
+            const QList<QByteArray> fields = line.simplified().split(' ');
+            if (fields.size() >= 5 && fields.at(0).contains('-') && !line.endsWith(':')) {
+                const QByteArray name = fields.size() >= 6 ? fields.at(5) : QByteArray();
+                if (name.startsWith("/dev/shm") || name.startsWith("/memfd") ||
+                    name.startsWith("/SYSV")) {
+                    kind = QStringLiteral("shared");
+                } else if (name.startsWith('/')) {
+                    kind = QStringLiteral("code");
+                } else if (name.isEmpty() || name == "[heap]") {
+                    kind = QStringLiteral("heap");
+                } else {
+                    kind = QStringLiteral("other");
+                }
+            } else if (line.startsWith("Pss:")) {
+                kib[kind] += line.mid(4).trimmed().split(' ').value(0).toDouble();
+            }
+        }
+        QStringList each;
+        for (auto it = kib.cbegin(); it != kib.cend(); ++it) {
+            each.append(QStringLiteral("%1 %2").arg(it.key()).arg(it.value() / 1024.0, 0, 'f', 0));
+        }
+        parts.append(QStringLiteral("%1 [%2]").arg(kindOf(pid), each.join(QLatin1Char(' '))));
+    }
+    return parts.join(QStringLiteral("; "));
+}

@@ -12,3 +12,8 @@ double treePssMiB(pid_t root);
 
 // Each process of the tree with its kind ("program", "zygote", "renderer", ...) and its Pss.
 QString helperKinds(pid_t root);
+
+// Where each process's Pss lies, by kind of mapping: "code" (files mapped from disk: libraries,
+// fonts), "shared" (shared memory between the engine's processes: raster tiles, bitmaps), "heap"
+// (malloc's heap and anonymous memory: the JavaScript heaps, canvases, caches), "other".
+QString pssByMapping(pid_t root);

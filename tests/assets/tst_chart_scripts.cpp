@@ -3,6 +3,7 @@
 // then "jq.dat", "enh.dat", "exc.dat", "vis.dat" and "exa.dat" (report of one fruit) or
 // "exacomp.dat" (comparison report), each a separate evaluation in the page's main world.
 #include <QApplication>
+#include <QFile>
 #include <QImage>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -81,6 +82,51 @@ const char* const kTimerProbe = R"JS(
 })();
 )JS";
 
+// Each chart slot of the page: its state, whether it lies (even in part) in the visible part of
+// the view, and its box.
+const char* const kSlotStates = R"JS(
+Array.prototype.map.call(document.querySelectorAll("div.qv-chart"), function (slot) {
+    var r = slot.getBoundingClientRect();
+    return {state: slot.getAttribute("data-qv-state"), inView: r.bottom > 0 && r.top < innerHeight,
+            top: r.top + scrollY, height: r.height};
+})
+)JS";
+
+// The comparison's chart files with the slots' states noted at the end of the last one, in the
+// same evaluation: what the page holds the moment its scripts have run.
+QStringList comparisonSequenceNotingStates() {
+    QStringList sources;
+    for (const QString& name : WebHarness::comparisonSequence()) {
+        QFile file(WebHarness::assetFolder() + name);
+        if (!file.open(QIODevice::ReadOnly)) {
+            return {};
+        }
+        sources << QString::fromLatin1(file.readAll());
+    }
+    sources.last() += QStringLiteral("\n;window.qvStatesAfterScripts = ") +
+                      QString::fromLatin1(kSlotStates) + QStringLiteral(";\n");
+    return sources;
+}
+
+int countStates(const QJsonArray& chartSlots, const QString& state) {
+    int count = 0;
+    for (const QJsonValue slot : chartSlots) {
+        count += slot.toObject()[QStringLiteral("state")].toString() == state ? 1 : 0;
+    }
+    return count;
+}
+
+// A page that never gets a turn of its own nor an idle moment: the scripts' later drawing never
+// comes, only what scrolling, showing or printing asks for.
+const char* const kNoTurnsNorIdle = R"JS(
+window.requestIdleCallback = function () { return 1; };
+window.setTimeout = function () { return 1; };
+window.MessageChannel = function () {
+    this.port1 = {close: function () {}};
+    this.port2 = {postMessage: function () {}};
+};
+)JS";
+
 bool isMissingStandIn(const QString& cell) {
     return cell.startsWith(QLatin1String("0.002")) || cell.startsWith(QLatin1String("2E-6"));
 }
@@ -112,6 +158,8 @@ class TestChartScripts : public QObject {
     void spanishPagesDrawTheEnglishAmounts();
     void chartAreaIsDrawnOnScreen_data();
     void chartAreaIsDrawnOnScreen();
+    void chartsInViewComeFirstAndTheRestAfterThem();
+    void chartsScrolledIntoViewOrPrintedAreDrawn();
 };
 
 // The error collector must see an uncaught error of a script run like the chart scripts, or
@@ -452,6 +500,73 @@ void TestChartScripts::chartAreaIsDrawnOnScreen() {
         shot.save(QString::fromLocal8Bit(dir) + (comparison ? QStringLiteral("/comparison-9.png")
                                                             : QStringLiteral("/single.png")));
     }
+}
+
+// The moment the scripts have run, every chart in the visible part of the view is drawn and
+// charts further down wait; with nobody scrolling, the page draws them in later turns, into
+// the boxes kept for them, so nothing on the page moves.
+void TestChartScripts::chartsInViewComeFirstAndTheRestAfterThem() {
+    WebHarness web(735, 525);
+    QVERIFY(web.loadHtml(comparisonPage(9).html));
+    const QStringList sources = comparisonSequenceNotingStates();
+    QCOMPARE(sources.size(), 5);
+    QVERIFY(web.runScripts(sources));
+    const QJsonArray first = web.eval(QStringLiteral("window.qvStatesAfterScripts")).toArray();
+    QCOMPARE(first.size(), 10);
+    int inView = 0;
+    for (const QJsonValue slot : first) {
+        if (slot.toObject()[QStringLiteral("inView")].toBool()) {
+            ++inView;
+            QCOMPARE(slot.toObject()[QStringLiteral("state")].toString(), QStringLiteral("drawn"));
+        }
+    }
+    QVERIFY(inView >= 1);
+    QVERIFY2(countStates(first, QStringLiteral("waiting")) > 0, "every chart drawn at once");
+    QCOMPARE(web.eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+             QStringLiteral("10"));
+
+    QTRY_COMPARE_WITH_TIMEOUT(
+        countStates(web.eval(QString::fromLatin1(kSlotStates)).toArray(), QStringLiteral("drawn")),
+        10, kTimeoutMs);
+    const QJsonArray last = web.eval(QString::fromLatin1(kSlotStates)).toArray();
+    for (int i = 0; i < 10; ++i) {
+        QCOMPARE(last[i].toObject()[QStringLiteral("top")].toDouble(),
+                 first[i].toObject()[QStringLiteral("top")].toDouble());
+        QCOMPARE(last[i].toObject()[QStringLiteral("height")].toDouble(),
+                 first[i].toObject()[QStringLiteral("height")].toDouble());
+    }
+    QCOMPARE(web.eval(QStringLiteral("window.scrollY")).toInt(), 0);
+    QCOMPARE(web.page().errors, QStringList());
+}
+
+// With the page never getting a turn, a chart is drawn when it is scrolled into view, the charts
+// far from it still wait, and printing draws every chart left before the page goes to paper.
+void TestChartScripts::chartsScrolledIntoViewOrPrintedAreDrawn() {
+    WebHarness web(735, 525);
+    QVERIFY(web.loadHtml(comparisonPage(9).html));
+    QVERIFY(web.runScripts({QString::fromLatin1(kNoTurnsNorIdle)}));
+    QVERIFY(web.runFiles(WebHarness::comparisonSequence()));
+    const QJsonArray first = web.eval(QString::fromLatin1(kSlotStates)).toArray();
+    QCOMPARE(first.size(), 10);
+    QCOMPARE(first[9].toObject()[QStringLiteral("state")].toString(), QStringLiteral("waiting"));
+
+    web.eval(QStringLiteral("window.scrollTo(0, document.documentElement.scrollHeight)"));
+    QTRY_COMPARE_WITH_TIMEOUT(web.eval(QString::fromLatin1(kSlotStates))
+                                  .toArray()[9]
+                                  .toObject()[QStringLiteral("state")]
+                                  .toString(),
+                              QStringLiteral("drawn"), kTimeoutMs);
+    QVERIFY(countStates(web.eval(QString::fromLatin1(kSlotStates)).toArray(),
+                        QStringLiteral("waiting")) > 0);
+
+    QCOMPARE(web.eval(QStringLiteral("(window.dispatchEvent(new Event('beforeprint')),"
+                                     " document.querySelectorAll(\"div.qv-chart[data-qv-state="
+                                     "'drawn'] canvas\").length)"))
+                 .toInt(),
+             10);
+    QCOMPARE(web.eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+             QStringLiteral("10"));
+    QCOMPARE(web.page().errors, QStringList());
 }
 
 int main(int argc, char** argv) {

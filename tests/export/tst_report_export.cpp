@@ -21,15 +21,16 @@
 #include "app/report_page_layout.h"
 #include "app/safe_file_write.h"
 #include "app/view_script_target.h"
-#include "data/fruit_table.h"
 #include "data/fruit.h"
+#include "data/fruit_table.h"
 #include "htmlview/html_view.h"
-#include "reports/single_fruit_report.h"
 #include "htmlview/web_engine_setup.h"
 #include "modal_watcher.h"
 #include "page_value.h"
 #include "reports/chart_runner.h"
 #include "reports/comparison_csv.h"
+#include "reports/comparison_report.h"
+#include "reports/single_fruit_report.h"
 
 namespace {
 
@@ -128,6 +129,49 @@ class TestReportExport : public QObject {
              it.hasNext();)
             left = std::min(left, it.next().captured(1).toDouble());
         QVERIFY2(left >= 54 && left < 80, qPrintable(QString::number(left)));
+    }
+
+    // The page draws the charts out of sight in later turns or when scrolled to; a PDF made before
+    // that still holds every one of them.
+    void pdfHoldsChartsThePageHadNotDrawnYet() {
+        std::vector<Fruit> fruits;
+        for (int row = 0; row < 9; ++row)
+            fruits.emplace_back(lines_.at(static_cast<std::size_t>(row * 7)));
+        HtmlView view;
+        view.resize(735, 525);
+        view.show();
+        QSignalSpy complete(&view, &HtmlView::documentComplete);
+        view.loadHtmlLines(comparisonReportLines(fruits));
+        QVERIFY(complete.wait(kWait));
+        // A page that never gets a turn nor an idle moment: only the charts in view (and near
+        // it) get drawn.
+        view.runScript(
+            "window.requestIdleCallback = function () { return 1; };"
+            "window.setTimeout = function () { return 1; };"
+            "window.MessageChannel = function () {"
+            "  this.port1 = {close: function () {}};"
+            "  this.port2 = {postMessage: function () {}};"
+            "};",
+            "javascript");
+        ViewScriptTarget target(view);
+        runComparisonCharts(target);
+        const QString drawn = QStringLiteral(
+            "String(document.querySelectorAll(\"div.qv-chart[data-qv-state='drawn']\").length)");
+        QTRY_COMPARE_WITH_TIMEOUT(pageValue(&view, QStringLiteral("document.documentElement"
+                                                                  ".dataset.charts")),
+                                  QStringLiteral("10"), kWait);
+        QVERIFY(pageValue(&view, drawn).toInt() < 10);
+
+        QTemporaryDir dir;
+        QString error = QStringLiteral("not written");
+        writeViewPdf(view, path(dir, "comparison.pdf"), [&](const QString& e) { error = e; });
+        QTRY_VERIFY_WITH_TIMEOUT(error.isEmpty(), kWait);
+        QCOMPARE(pageValue(&view, drawn), QStringLiteral("10"));
+        const QString images = run(QStringLiteral("pdfimages"),
+                                   {QStringLiteral("-list"), path(dir, "comparison.pdf")});
+        QCOMPARE(images.count(QRegularExpression(QStringLiteral("^ *\\d+ +\\d+ +image "),
+                                                 QRegularExpression::MultilineOption)),
+                 10);
     }
 
     void csvHoldsTheComparedFruitsAndCancelDoesNothing() {
