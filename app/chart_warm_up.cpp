@@ -1,12 +1,12 @@
 #include "app/chart_warm_up.h"
 
 #include <QPointer>
-#include <QVariant>
 #include <QWebEnginePage>
 #include <exception>
 #include <string>
 #include <vector>
 
+#include "app/every_chart_drawn.h"
 #include "app/view_script_target.h"
 #include "compare/comparison_set.h"
 #include "data/fruit_table.h"
@@ -83,21 +83,14 @@ void ChartWarmUp::runChartScripts() {
     // Queued behind the chart scripts: its answer comes once they have run. The hidden page
     // would draw most charts only when idle: here every one is drawn at once, to warm up.
     // A view given up first is deleted later, and may answer after this object is gone.
-    view_->page()->runJavaScript(
-        QStringLiteral("(function (QC) {"
-                       "  if (QC && typeof QC.drawEveryChart === 'function')"
-                       "    QC.drawEveryChart();"
-                       "  return document.documentElement.dataset.charts"
-                       " || '';"
-                       "})(window.QuorvelCharts)"),
-        [self = QPointer<ChartWarmUp>(this)](const QVariant& mark) {
-            if (self == nullptr) {
-                return;
-            }
-            bool number = false;
-            const int charts = mark.toString().toInt(&number);
-            self->finish(number ? charts : -1);
-        });
+    drawEveryChartThen(*view_, [self = QPointer<ChartWarmUp>(this)](const QString& mark) {
+        if (self == nullptr) {
+            return;
+        }
+        bool number = false;
+        const int charts = mark.toInt(&number);
+        self->finish(number ? charts : -1);
+    });
 }
 
 void ChartWarmUp::giveUp() {

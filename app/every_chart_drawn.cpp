@@ -8,20 +8,22 @@
 
 namespace {
 
-// QuorvelCharts.drawEveryChart of "vis.dat", if the scripts have run in the page.
+// QuorvelCharts.drawEveryChart of "vis.dat", if the scripts have run in the page, then the mark.
 const char* const kDrawEveryChart =
     "(function (QC) {"
-    "  return QC && typeof QC.drawEveryChart === 'function' ? QC.drawEveryChart() : 0;"
+    "  if (QC && typeof QC.drawEveryChart === 'function')"
+    "    QC.drawEveryChart();"
+    "  return document.documentElement.dataset.charts || '';"
     "})(window.QuorvelCharts)";
 
 }  // namespace
 
-void drawEveryChartThen(HtmlView& view, std::function<void()> then) {
+void drawEveryChartThen(HtmlView& view, std::function<void(const QString& chartMark)> then) {
     QPointer<HtmlView> alive(&view);
     view.page()->runJavaScript(QString::fromLatin1(kDrawEveryChart),
-                               [alive, then = std::move(then)](const QVariant&) {
+                               [alive, then = std::move(then)](const QVariant& mark) {
                                    if (alive != nullptr) {
-                                       then();
+                                       then(mark.toString());
                                    }
                                });
 }

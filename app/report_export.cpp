@@ -56,8 +56,9 @@ void renderViewPdf(HtmlView& view, const QString& path,
 }  // namespace
 
 void printView(QWidget* parent, HtmlView& view, const QString& documentName) {
-    // The engine draws into the printer after print() has returned: it lives until then.
-    auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
+    // The engine draws into the printer after print() has returned: it lives until the engine
+    // says it has finished, or until the view goes away first.
+    auto printer = std::make_shared<QPrinter>(QPrinter::HighResolution);
     printer->setPageLayout(reportPageLayout(view.printOptions()));
     printer->setDocName(documentName.isEmpty() ? QString::fromLatin1(kApplicationTitle)
                                                : documentName);
@@ -65,14 +66,12 @@ void printView(QWidget* parent, HtmlView& view, const QString& documentName) {
     if (dialog.exec() != QDialog::Accepted)
         return;
     QPointer<QWidget> owner(parent);
-    QPrinter* used = printer.release();
     QObject::connect(
         &view, &QWebEngineView::printFinished, &view,
-        [owner, used](bool success) {
-            const QString target = used->outputFileName().isEmpty()
-                                       ? used->printerName()
-                                       : QDir::toNativeSeparators(used->outputFileName());
-            delete used;
+        [owner, printer](bool success) {
+            const QString target = printer->outputFileName().isEmpty()
+                                       ? printer->printerName()
+                                       : QDir::toNativeSeparators(printer->outputFileName());
             if (!success)
                 showExportError(
                     owner, QCoreApplication::translate("ReportExport",
@@ -80,23 +79,17 @@ void printView(QWidget* parent, HtmlView& view, const QString& documentName) {
                                .arg(target));
         },
         Qt::SingleShotConnection);
-    // Every chart on paper, also those the page had not drawn yet.
-    QPointer<HtmlView> printed(&view);
-    drawEveryChartThen(view, [printed, used] {
-        if (printed != nullptr)
-            printed->print(used);
-        else
-            delete used;  // nothing left to print
-    });
+    // Every chart on paper, also those the page had not drawn yet. The view is alive when the
+    // charts are drawn, or this is never called.
+    drawEveryChartThen(view, [&view, printer](const QString&) { view.print(printer.get()); });
 }
 
 void writeViewPdf(HtmlView& view, const QString& path,
                   std::function<void(const QString& error)> done) {
-    // Every chart in the file, also those the page had not drawn yet.
-    QPointer<HtmlView> saved(&view);
-    drawEveryChartThen(view, [saved, path, done = std::move(done)]() mutable {
-        if (saved != nullptr)
-            renderViewPdf(*saved, path, std::move(done));
+    // Every chart in the file, also those the page had not drawn yet. The view is alive when the
+    // charts are drawn, or this is never called.
+    drawEveryChartThen(view, [&view, path, done = std::move(done)](const QString&) {
+        renderViewPdf(view, path, done);
     });
 }
 
