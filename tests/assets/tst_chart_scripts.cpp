@@ -121,10 +121,38 @@ int countStates(const QJsonArray& chartSlots, const QString& state) {
 const char* const kNoTurnsNorIdle = R"JS(
 window.requestIdleCallback = function () { return 1; };
 window.setTimeout = function () { return 1; };
+if (window.scheduler) {
+    window.scheduler.postTask = function () { return new Promise(function () {}); };
+}
 window.MessageChannel = function () {
     this.port1 = {close: function () {}};
     this.port2 = {postMessage: function () {}};
 };
+)JS";
+
+// Keeps the tasks the scripts hand to the engine's scheduler, with their priorities, instead of
+// running them; runQueuedTasks runs them in order, new ones included, and gives for each the
+// number of charts it drew.
+const char* const kTaskRecorder = R"JS(
+window.qvTasks = [];
+window.scheduler.postTask = function (work, options) {
+    window.qvTasks.push({work: work, priority: options && options.priority});
+    return new Promise(function () {});
+};
+)JS";
+const char* const kRunQueuedTasks = R"JS(
+(function () {
+    function drawn() { return document.querySelectorAll("div.qv-chart[data-qv-state='drawn']").length; }
+    var out = {priorities: [], drawnByEach: []};
+    while (window.qvTasks.length > 0 && out.drawnByEach.length < 100) {
+        var task = window.qvTasks.shift();
+        var before = drawn();
+        task.work();
+        out.priorities.push(task.priority);
+        out.drawnByEach.push(drawn() - before);
+    }
+    return out;
+})()
 )JS";
 
 bool isMissingStandIn(const QString& cell) {
@@ -160,6 +188,7 @@ class TestChartScripts : public QObject {
     void chartAreaIsDrawnOnScreen();
     void chartsInViewComeFirstAndTheRestAfterThem();
     void chartsScrolledIntoViewOrPrintedAreDrawn();
+    void chartsOutOfViewAreBackgroundTasks();
 };
 
 // The error collector must see an uncaught error of a script run like the chart scripts, or
@@ -443,6 +472,9 @@ void TestChartScripts::nothingKeepsRunningAfterDrawing() {
     QVERIFY(web.runFiles(WebHarness::comparisonSequence()));
     QCOMPARE(web.eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
              QStringLiteral("10"));
+    QTRY_COMPARE_WITH_TIMEOUT(
+        countStates(web.eval(QString::fromLatin1(kSlotStates)).toArray(), QStringLiteral("drawn")),
+        10, kTimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(
         web.eval(QStringLiteral("__qvTimers.timeouts.size + __qvTimers.frames.size")).toInt() == 0,
         kTimeoutMs);
@@ -566,6 +598,28 @@ void TestChartScripts::chartsScrolledIntoViewOrPrintedAreDrawn() {
              10);
     QCOMPARE(web.eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
              QStringLiteral("10"));
+    QCOMPARE(web.page().errors, QStringList());
+}
+
+// The charts out of view are drawn one a task, each task of background priority, so that the
+// engine runs them after everything else it has to do, the other views' pages among it.
+void TestChartScripts::chartsOutOfViewAreBackgroundTasks() {
+    WebHarness web(735, 525);
+    QVERIFY(web.loadHtml(comparisonPage(9).html));
+    QVERIFY(web.runScripts({QString::fromLatin1(kTaskRecorder)}));
+    QVERIFY(web.runFiles(WebHarness::comparisonSequence()));
+    const QJsonObject run = web.eval(QString::fromLatin1(kRunQueuedTasks)).toObject();
+    const QJsonArray priorities = run[QStringLiteral("priorities")].toArray();
+    QVERIFY2(!priorities.isEmpty(), "no chart left to a task");
+    for (const QJsonValue priority : priorities) {
+        QCOMPARE(priority.toString(), QStringLiteral("background"));
+    }
+    for (const QJsonValue drawn : run[QStringLiteral("drawnByEach")].toArray()) {
+        QVERIFY2(drawn.toInt() <= 1, "a task drew more than one chart");
+    }
+    QCOMPARE(
+        countStates(web.eval(QString::fromLatin1(kSlotStates)).toArray(), QStringLiteral("drawn")),
+        10);
     QCOMPARE(web.page().errors, QStringList());
 }
 
