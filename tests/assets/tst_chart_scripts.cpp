@@ -189,6 +189,7 @@ class TestChartScripts : public QObject {
     void chartsInViewComeFirstAndTheRestAfterThem();
     void chartsScrolledIntoViewOrPrintedAreDrawn();
     void chartsOutOfViewAreBackgroundTasks();
+    void chartsFollowTheViewWhenItIsResized();
 };
 
 // The error collector must see an uncaught error of a script run like the chart scripts, or
@@ -620,6 +621,34 @@ void TestChartScripts::chartsOutOfViewAreBackgroundTasks() {
     QCOMPARE(
         countStates(web.eval(QString::fromLatin1(kSlotStates)).toArray(), QStringLiteral("drawn")),
         10);
+    QCOMPARE(web.page().errors, QStringList());
+}
+
+// Each drawn chart fills its box's content area, in a narrower view too, once the view has been
+// resized: the box follows the view, the chart follows the box.
+const char* const kChartFitsItsBox = R"JS(
+Array.prototype.every.call(document.querySelectorAll("div.qv-chart"), function (slot) {
+    var style = getComputedStyle(slot);
+    var width = slot.clientWidth - parseFloat(style.paddingLeft) - parseFloat(style.paddingRight);
+    var canvas = slot.querySelector("canvas");
+    return slot.getAttribute("data-qv-state") === "drawn" &&
+           Math.abs(canvas.getBoundingClientRect().width - width) < 1;
+})
+)JS";
+
+void TestChartScripts::chartsFollowTheViewWhenItIsResized() {
+    WebHarness web(735, 525);
+    QVERIFY(web.loadHtml(comparisonPage(3).html));
+    QVERIFY(web.runFiles(WebHarness::comparisonSequence()));
+    QTRY_VERIFY_WITH_TIMEOUT(web.eval(QString::fromLatin1(kChartFitsItsBox)).toBool(), kTimeoutMs);
+    const double wide =
+        web.eval(QStringLiteral("document.querySelector('canvas').width")).toDouble();
+
+    web.view().resize(480, 525);
+    QTRY_VERIFY_WITH_TIMEOUT(
+        web.eval(QStringLiteral("document.querySelector('canvas').width")).toDouble() < wide,
+        kTimeoutMs);
+    QTRY_VERIFY_WITH_TIMEOUT(web.eval(QString::fromLatin1(kChartFitsItsBox)).toBool(), kTimeoutMs);
     QCOMPARE(web.page().errors, QStringList());
 }
 
