@@ -190,6 +190,7 @@ class TestChartScripts : public QObject {
     void chartsScrolledIntoViewOrPrintedAreDrawn();
     void chartsOutOfViewAreBackgroundTasks();
     void chartsFollowTheViewWhenItIsResized();
+    void chartsNearTheViewWaitForTheirTurn();
 };
 
 // The error collector must see an uncaught error of a script run like the chart scripts, or
@@ -649,6 +650,32 @@ void TestChartScripts::chartsFollowTheViewWhenItIsResized() {
         web.eval(QStringLiteral("document.querySelector('canvas').width")).toDouble() < wide,
         kTimeoutMs);
     QTRY_VERIFY_WITH_TIMEOUT(web.eval(QString::fromLatin1(kChartFitsItsBox)).toBool(), kTimeoutMs);
+    QCOMPARE(web.page().errors, QStringList());
+}
+
+// Once the page is shown, the charts near the visible part (within a screen of it) are not
+// drawn ahead of their turn: only the charts in view are, so that nothing of this page holds up
+// the charts in view of the other view's page.
+void TestChartScripts::chartsNearTheViewWaitForTheirTurn() {
+    WebHarness web(735, 525);
+    QVERIFY(web.loadHtml(singleFruitPage(0).html));
+    QVERIFY(web.runScripts({QString::fromLatin1(kNoTurnsNorIdle)}));
+    QVERIFY(web.runFiles(WebHarness::reportSequence()));
+    // An observer made after the chart scripts' own reports after it, in the same frame.
+    web.eval(
+        QStringLiteral("new IntersectionObserver(function () { window.qvReported = true; })"
+                       ".observe(document.body)"));
+    QTRY_VERIFY_WITH_TIMEOUT(web.eval(QStringLiteral("window.qvReported === true")).toBool(),
+                             kTimeoutMs);
+    int near = 0;
+    for (const QJsonValue value : web.eval(QString::fromLatin1(kSlotStates)).toArray()) {
+        const QJsonObject slot = value.toObject();
+        const bool inView = slot[QStringLiteral("inView")].toBool();
+        near += !inView && slot[QStringLiteral("top")].toDouble() < 2 * 525 ? 1 : 0;
+        QCOMPARE(slot[QStringLiteral("state")].toString(),
+                 inView ? QStringLiteral("drawn") : QStringLiteral("waiting"));
+    }
+    QVERIFY2(near > 0, "no chart within a screen of the visible part");
     QCOMPARE(web.page().errors, QStringList());
 }
 
