@@ -81,7 +81,8 @@ void ChartWarmUp::runChartScripts() {
     scriptsHanded_ = true;
     giveUp_.start();
     // Queued behind the chart scripts: its answer comes once they have run. The hidden page
-    // would draw most charts only when idle: here every one is drawn at once, to warm up.
+    // would draw most charts later, in background tasks: here every one is drawn at once, to
+    // warm up.
     // A view given up first is deleted later, and may answer after this object is gone.
     drawEveryChartThen(*view_, [self = QPointer<ChartWarmUp>(this)](const QString& mark) {
         if (self == nullptr) {
