@@ -31,9 +31,14 @@ void prepareWebEngine() {
     // The pages' scripts build many short-lived objects (a chart library draws charts): the
     // JavaScript engine's young generation would grow to 16 MiB a half, most of it free between
     // bursts. Capped at 1 MiB it is collected more often, each time quickly, and the shared
-    // render process holds some 10 MiB less. A choice made by the user stays.
+    // render process holds some 10 MiB less.
+    // Each new page leaves the one before it, with its charts, as garbage that the engine
+    // collects only when its heap has grown or seconds later. The pages may call
+    // quorvelCollectGarbage() once they have drawn everything, so that it goes at once.
+    // Qt splits this variable at spaces, the JavaScript engine its flags at any white space:
+    // hence the tab. A choice made by the user stays.
     if (!flags.contains("--js-flags"))
-        addFlag("--js-flags=--max-semi-space-size=1");
+        addFlag("--js-flags=--max-semi-space-size=1\t--expose-gc-as=quorvelCollectGarbage");
     // The switch rather than QTWEBENGINE_DISABLE_SANDBOX: the engine answers that variable with
     // a line of its own, and the user is told once.
     if (geteuid() == 0) {

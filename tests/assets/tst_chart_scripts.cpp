@@ -82,6 +82,14 @@ const char* const kTimerProbe = R"JS(
 })();
 )JS";
 
+// Stands in for the collection the program offers the pages: notes the charts drawn at each call.
+const char* const kCollectionProbe = R"JS(
+window.__qvCollections = [];
+window.quorvelCollectGarbage = function () {
+    __qvCollections.push(document.querySelectorAll("div.qv-chart[data-qv-state='drawn']").length);
+};
+)JS";
+
 // Each chart slot of the page: its state, whether it lies (even in part) in the visible part of
 // the view, and its box.
 const char* const kSlotStates = R"JS(
@@ -182,7 +190,7 @@ class TestChartScripts : public QObject {
     void pagesWithoutReportTablesStayUnchanged();
     void missingEarlierFilesDoNoHarm_data();
     void missingEarlierFilesDoNoHarm();
-    void nothingKeepsRunningAfterDrawing();
+    void garbageGoesOnceAfterDrawingAndNothingKeepsRunning();
     void spanishPagesDrawTheEnglishAmounts();
     void chartAreaIsDrawnOnScreen_data();
     void chartAreaIsDrawnOnScreen();
@@ -467,10 +475,11 @@ void TestChartScripts::missingEarlierFilesDoNoHarm() {
 
 // After drawing, no interval runs and every timeout and animation frame the scripts asked for
 // has come and gone.
-void TestChartScripts::nothingKeepsRunningAfterDrawing() {
+void TestChartScripts::garbageGoesOnceAfterDrawingAndNothingKeepsRunning() {
     WebHarness web;
     QVERIFY(web.loadHtml(comparisonPage(9).html));
-    QVERIFY(web.runScripts({QString::fromLatin1(kTimerProbe)}));
+    QVERIFY(
+        web.runScripts({QString::fromLatin1(kTimerProbe), QString::fromLatin1(kCollectionProbe)}));
     QVERIFY(web.runFiles(WebHarness::comparisonSequence()));
     QCOMPARE(web.eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
              QStringLiteral("10"));
@@ -481,6 +490,8 @@ void TestChartScripts::nothingKeepsRunningAfterDrawing() {
         web.eval(QStringLiteral("__qvTimers.timeouts.size + __qvTimers.frames.size")).toInt() == 0,
         kTimeoutMs);
     QCOMPARE(web.eval(QStringLiteral("__qvTimers.intervals")).toInt(), 0);
+    // The pages before it are collected once, when every chart of the page is drawn.
+    QCOMPARE(web.eval(QStringLiteral("__qvCollections")).toArray(), QJsonArray{10});
 }
 
 void TestChartScripts::chartAreaIsDrawnOnScreen_data() {

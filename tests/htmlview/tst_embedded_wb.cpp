@@ -142,6 +142,10 @@ void TestHtmlView::scriptsShareGlobalsAndDropErrors() {
     QCOMPARE(eval(view, QStringLiteral("result")).toInt(), 21);
     QCOMPARE(eval(view, QStringLiteral("text")).toString(), QString::fromUtf8("a µ €"));
     QCOMPARE(eval(view, QStringLiteral("typeof vb")).toString(), QStringLiteral("undefined"));
+    // The engine's set-up lets a page have its garbage collected when it is done.
+    QCOMPARE(eval(view, QStringLiteral("quorvelCollectGarbage(), typeof quorvelCollectGarbage"))
+                 .toString(),
+             QStringLiteral("function"));
     // The script with a syntax error changed nothing, not even before the error.
     QCOMPARE(bodyText(view), QStringLiteral("page\n"));
     // Its errors reached the console, which the view keeps to itself but lets one watch.
