@@ -202,6 +202,9 @@ int main(int argc, char* argv[]) {
             printFigure(QStringLiteral("ninth.single"), report.doneAt() - pressed);
         }
     }
+    std::printf("# memory with nine fruits as the last chart is drawn: %.0f MiB\n",
+                treePssMiB(getpid()));
+    settle();
     std::printf("# helpers with nine fruits: %s\n", qPrintable(helperKinds(getpid())));
     // The part of each page that the charts in view are measured against.
     QString viewports;

@@ -127,6 +127,7 @@ int main(int argc, char* argv[]) {
     load(view, pageText(comparisonReportLines(fruits)));
     fruits.push_back(std::move(last));
     printFigure(QStringLiteral("ninth"), load(view, pageText(comparisonReportLines(fruits))));
+    settle();
     printFigure(QStringLiteral("memory.nine"), treePssMiB(getpid()));
 
     // The second floor, in a view of its own so that no page of the bare pass is cached in it.
@@ -149,6 +150,9 @@ int main(int argc, char* argv[]) {
         loadWithCharts(charted, pageText(comparisonReportLines(fruits)), kComparisonChartFiles);
     printFigure(QStringLiteral("charted.ninth.view"), ninth.first);
     printFigure(QStringLiteral("charted.ninth"), ninth.second);
+    std::printf("# memory with the charted comparison as its last chart is drawn: %.0f MiB\n",
+                treePssMiB(getpid()));
+    settle();
     std::printf("# helpers with the charted comparison: %s\n", qPrintable(helperKinds(getpid())));
     std::printf("# memory by mapping with the charted comparison (MiB): %s\n",
                 qPrintable(pssByMapping(getpid())));

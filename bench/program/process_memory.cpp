@@ -1,9 +1,11 @@
 #include "bench/program/process_memory.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFile>
 #include <QMap>
 #include <QStringList>
+#include <QTimer>
 
 namespace {
 
@@ -121,4 +123,10 @@ QString pssByMapping(pid_t root) {
         parts.append(QStringLiteral("%1 [%2]").arg(kindOf(pid), each.join(QLatin1Char(' '))));
     }
     return parts.join(QStringLiteral("; "));
+}
+
+void settle() {
+    QEventLoop loop;
+    QTimer::singleShot(kSettleMs, &loop, &QEventLoop::quit);
+    loop.exec();
 }
