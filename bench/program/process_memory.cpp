@@ -126,6 +126,7 @@ QString pssByMapping(pid_t root) {
 }
 
 void settle() {
+    constexpr int kSettleMs = 2500;
     QEventLoop loop;
     QTimer::singleShot(kSettleMs, &loop, &QEventLoop::quit);
     loop.exec();

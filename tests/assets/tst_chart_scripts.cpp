@@ -473,8 +473,8 @@ void TestChartScripts::missingEarlierFilesDoNoHarm() {
     QCOMPARE(web.errorsSoFar(), QStringList());
 }
 
-// After drawing, no interval runs and every timeout and animation frame the scripts asked for
-// has come and gone.
+// After drawing, the page has the garbage collected once, no interval runs, and every timeout
+// and animation frame the scripts asked for has come and gone.
 void TestChartScripts::garbageGoesOnceAfterDrawingAndNothingKeepsRunning() {
     WebHarness web;
     QVERIFY(web.loadHtml(comparisonPage(9).html));
