@@ -45,6 +45,9 @@ Array.prototype.map.call(document.querySelectorAll("table"), function (table) {
                 label: ds.label,
                 data: ds.data,
                 colour: ds.borderColor,
+                fills: chart.getDatasetMeta(d).data.map(function (bar) {
+                    return bar.options.backgroundColor;
+                }),
                 tips: ds.data.map(function (v, i) {
                     var ctx = {dataset: ds, datasetIndex: d, dataIndex: i, raw: v};
                     return [tooltip.label(ctx), tooltip.afterLabel(ctx)];
@@ -55,6 +58,9 @@ Array.prototype.map.call(document.querySelectorAll("table"), function (table) {
         out.scaleMin = valueAxis.min;
         out.axisTitle = valueAxis.options.title.text;
         out.legend = chart.options.plugins.legend.display;
+        out.legendItems = chart.legend.legendItems.map(function (item) {
+            return {text: item.text, colour: item.fillStyle, hidden: item.hidden};
+        });
         out.height = slot.getBoundingClientRect().height;
         out.width = slot.getBoundingClientRect().width;
     }
@@ -306,6 +312,10 @@ void TestChartScripts::singleFruitReport() {
             const QJsonArray tip = tips[r].toArray();
             QCOMPARE(tip[0].toString(), cell);
             QCOMPARE(!tip[1].toString().isEmpty(), isMissingStandIn(cell));
+            // Its bar has the series colour, a stand-in's a paler one.
+            QCOMPARE(ds[QStringLiteral("fills")].toArray()[r].toString() ==
+                         ds[QStringLiteral("colour")].toString(),
+                     !isMissingStandIn(cell));
             // Every amount is a bar: positive, and above the floor of a log axis.
             const double value = ds[QStringLiteral("data")].toArray()[r].toDouble();
             QVERIFY2(value > 0, qPrintable(cell));
@@ -385,8 +395,19 @@ void TestChartScripts::comparisonReport() {
                 const QString cell = cells[f].toArray()[k].toString();
                 QCOMPARE(tips[k].toArray()[0].toString(),
                          page.fruits[f] + QStringLiteral(": ") + cell);
+                QCOMPARE(ds[QStringLiteral("fills")].toArray()[k].toString() ==
+                             ds[QStringLiteral("colour")].toString(),
+                         !isMissingStandIn(cell));
             }
         }
+        // The legend names each fruit with its colour, also when its first bar is a pale one.
+        QJsonArray legend;
+        for (int f = 0; f < fruitCount; ++f) {
+            legend.append(QJsonObject{{QStringLiteral("text"), page.fruits[f]},
+                                      {QStringLiteral("colour"), colours[f]},
+                                      {QStringLiteral("hidden"), false}});
+        }
+        QCOMPARE(c[QStringLiteral("legendItems")].toArray(), legend);
         colours.removeDuplicates();
         QCOMPARE(colours.size(), fruitCount);
     }
@@ -492,6 +513,7 @@ void TestChartScripts::garbageGoesOnceAfterDrawingAndNothingKeepsRunning() {
     QCOMPARE(web.eval(QStringLiteral("__qvTimers.intervals")).toInt(), 0);
     // The pages before it are collected once, when every chart of the page is drawn.
     QCOMPARE(web.eval(QStringLiteral("__qvCollections")).toArray(), QJsonArray{10});
+}
 }
 
 void TestChartScripts::chartAreaIsDrawnOnScreen_data() {
