@@ -494,26 +494,35 @@ void TestChartScripts::missingEarlierFilesDoNoHarm() {
     QCOMPARE(web.errorsSoFar(), QStringList());
 }
 
-// After drawing, the page has the garbage collected once, no interval runs, and every timeout
-// and animation frame the scripts asked for has come and gone.
+// After drawing, a page on screen has the garbage collected once (a page out of sight leaves
+// that to the one on screen), no interval runs, and every timeout and animation frame the
+// scripts asked for has come and gone.
 void TestChartScripts::garbageGoesOnceAfterDrawingAndNothingKeepsRunning() {
-    WebHarness web;
-    QVERIFY(web.loadHtml(comparisonPage(9).html));
-    QVERIFY(
-        web.runScripts({QString::fromLatin1(kTimerProbe), QString::fromLatin1(kCollectionProbe)}));
-    QVERIFY(web.runFiles(WebHarness::comparisonSequence()));
-    QCOMPARE(web.eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
-             QStringLiteral("10"));
-    QTRY_COMPARE_WITH_TIMEOUT(
-        countStates(web.eval(QString::fromLatin1(kSlotStates)).toArray(), QStringLiteral("drawn")),
-        10, kTimeoutMs);
-    QTRY_VERIFY_WITH_TIMEOUT(
-        web.eval(QStringLiteral("__qvTimers.timeouts.size + __qvTimers.frames.size")).toInt() == 0,
-        kTimeoutMs);
-    QCOMPARE(web.eval(QStringLiteral("__qvTimers.intervals")).toInt(), 0);
-    // The pages before it are collected once, when every chart of the page is drawn.
-    QCOMPARE(web.eval(QStringLiteral("__qvCollections")).toArray(), QJsonArray{10});
-}
+    for (const bool shown : {true, false}) {
+        WebHarness web;
+        QVERIFY(web.loadHtml(comparisonPage(9).html));
+        if (!shown) {
+            web.view().hide();
+            QTRY_COMPARE_WITH_TIMEOUT(
+                web.eval(QStringLiteral("document.visibilityState")).toString(),
+                QStringLiteral("hidden"), kTimeoutMs);
+        }
+        QVERIFY(web.runScripts(
+            {QString::fromLatin1(kTimerProbe), QString::fromLatin1(kCollectionProbe)}));
+        QVERIFY(web.runFiles(WebHarness::comparisonSequence()));
+        QCOMPARE(web.eval(QStringLiteral("document.documentElement.dataset.charts")).toString(),
+                 QStringLiteral("10"));
+        QTRY_COMPARE_WITH_TIMEOUT(countStates(web.eval(QString::fromLatin1(kSlotStates)).toArray(),
+                                              QStringLiteral("drawn")),
+                                  10, kTimeoutMs);
+        QTRY_VERIFY_WITH_TIMEOUT(
+            web.eval(QStringLiteral("__qvTimers.timeouts.size + __qvTimers.frames.size")).toInt() ==
+                0,
+            kTimeoutMs);
+        QCOMPARE(web.eval(QStringLiteral("__qvTimers.intervals")).toInt(), 0);
+        QCOMPARE(web.eval(QStringLiteral("__qvCollections")).toArray(),
+                 shown ? QJsonArray{10} : QJsonArray());
+    }
 }
 
 void TestChartScripts::chartAreaIsDrawnOnScreen_data() {
