@@ -164,6 +164,7 @@ int main(int argc, char* argv[]) {
         std::printf("# warm-up: %d charts drawn out of sight\n", chartWarmUp.charts());
     }
     std::printf("# helpers at start: %s\n", qPrintable(helperKinds(getpid())));
+    std::printf("# a minor page fault costs %.2f us on this machine\n", freshPageMicroseconds());
     printFigure(QStringLiteral("memory.start"), treePssMiB(getpid()));
 
     // 2. "Add to comparison >>" until the single-fruit page shows its charts; then the next
@@ -174,6 +175,7 @@ int main(int argc, char* argv[]) {
         if (row >= 1) {
             comparison.expect(QStringLiteral("10"));
         }
+        const QMap<pid_t, qint64> faultsBefore = minorFaults(getpid());
         const double pressed = sinceStart();
         form1->addButton->click();
         if (!runUntil([&] { return report.done() && (row == 0 || comparison.done()); })) {
@@ -184,6 +186,11 @@ int main(int argc, char* argv[]) {
                     form1->comparisonView->page()->renderProcessPid());
         if (row == 1) {
             printFigure(QStringLiteral("second.comparison"), comparison.doneAt() - pressed);
+        }
+        if (row == 0 || row == 8) {
+            // Fresh memory is dear on some machines: each first touch of a page is a fault.
+            std::printf("# minor page faults during the %s add: %s\n", row == 0 ? "first" : "ninth",
+                        qPrintable(faultsSince(getpid(), faultsBefore)));
         }
         if (row == 0) {
             printFigure(QStringLiteral("add.loadFinished"), report.loadFinishedAt() - pressed);

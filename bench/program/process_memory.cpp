@@ -1,11 +1,16 @@
 #include "bench/program/process_memory.h"
 
+#include <sys/mman.h>
+#include <unistd.h>
+
 #include <QDir>
+#include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
 #include <QMap>
 #include <QStringList>
 #include <QTimer>
+#include <cstddef>
 
 namespace {
 
@@ -14,14 +19,17 @@ QByteArray readProcFile(pid_t pid, const char* name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-pid_t parentOf(pid_t pid) {
+// The fields of /proc/<pid>/stat after the command name, which may hold blanks: the state
+// first, then the parent, ...
+QList<QByteArray> statFields(pid_t pid) {
     const QByteArray text = readProcFile(pid, "stat");
     const int close = text.lastIndexOf(')');
-    if (close < 0) {
-        return -1;
-    }
-    const QList<QByteArray> fields = text.mid(close + 2).split(' ');
-    return static_cast<pid_t>(fields.value(1).toInt());
+    return close < 0 ? QList<QByteArray>() : text.mid(close + 2).split(' ');
+}
+
+pid_t parentOf(pid_t pid) {
+    const QList<QByteArray> fields = statFields(pid);
+    return fields.isEmpty() ? -1 : static_cast<pid_t>(fields.value(1).toInt());
 }
 
 }  // namespace
@@ -79,17 +87,67 @@ double treePssMiB(pid_t root) {
     return kib / 1024.0;
 }
 
+namespace {
+
+// The kind of a process of the tree; render processes are forked from the zygote and keep its
+// command line.
+QString helperKind(pid_t pid) {
+    const QString kind = kindOf(pid);
+    return kind == QLatin1String("zygote") && kindOf(parentOf(pid)) == kind
+               ? QStringLiteral("renderer")
+               : kind;
+}
+
+}  // namespace
+
 QString helperKinds(pid_t root) {
-    // Render processes are forked from the zygote and keep its command line.
     QStringList parts;
     for (const pid_t pid : processTree(root)) {
-        QString kind = kindOf(pid);
-        if (kind == QLatin1String("zygote") && kindOf(parentOf(pid)) == kind) {
-            kind = QStringLiteral("renderer");
-        }
-        parts.append(QStringLiteral("%1:%2MiB").arg(kind).arg(pssKiB(pid) / 1024.0, 0, 'f', 0));
+        parts.append(
+            QStringLiteral("%1:%2MiB").arg(helperKind(pid)).arg(pssKiB(pid) / 1024.0, 0, 'f', 0));
     }
     return parts.join(QLatin1Char(' '));
+}
+
+QMap<pid_t, qint64> minorFaults(pid_t root) {
+    QMap<pid_t, qint64> faults;
+    for (const pid_t pid : processTree(root)) {
+        faults.insert(pid, statFields(pid).value(7).toLongLong());  // minflt
+    }
+    return faults;
+}
+
+QString faultsSince(pid_t root, const QMap<pid_t, qint64>& before) {
+    QStringList parts;
+    const QMap<pid_t, qint64> now = minorFaults(root);
+    for (auto it = now.cbegin(); it != now.cend(); ++it) {
+        const qint64 taken = it.value() - before.value(it.key(), 0);
+        if (taken > 0) {
+            parts.append(QStringLiteral("%1:%2").arg(helperKind(it.key())).arg(taken));
+        }
+    }
+    return parts.join(QLatin1Char(' '));
+}
+
+double freshPageMicroseconds() {
+    constexpr std::size_t kBytes = 16U << 20U;
+    const long page = ::sysconf(_SC_PAGESIZE);
+    void* memory =
+        ::mmap(nullptr, kBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    if (memory == MAP_FAILED || page <= 0) {
+        return -1;
+    }
+    auto* bytes = static_cast<volatile char*>(memory);
+    const auto step = static_cast<std::size_t>(page);
+    QElapsedTimer timer;
+    timer.start();
+    for (std::size_t at = 0; at < kBytes; at += step) {
+        bytes[at] = 1;
+    }
+    const double microseconds = static_cast<double>(timer.nsecsElapsed()) / 1000.0;
+    ::munmap(memory, kBytes);
+    const std::size_t pages = kBytes / step;
+    return microseconds / static_cast<double>(pages);
 }
 
 QString pssByMapping(pid_t root) {
