@@ -77,18 +77,6 @@ QString kindOf(pid_t pid) {
     return QStringLiteral("program");
 }
 
-}  // namespace
-
-double treePssMiB(pid_t root) {
-    double kib = 0;
-    for (const pid_t pid : processTree(root)) {
-        kib += pssKiB(pid);
-    }
-    return kib / 1024.0;
-}
-
-namespace {
-
 // The kind of a process of the tree; render processes are forked from the zygote and keep its
 // command line.
 QString helperKind(pid_t pid) {
@@ -99,6 +87,14 @@ QString helperKind(pid_t pid) {
 }
 
 }  // namespace
+
+double treePssMiB(pid_t root) {
+    double kib = 0;
+    for (const pid_t pid : processTree(root)) {
+        kib += pssKiB(pid);
+    }
+    return kib / 1024.0;
+}
 
 QString helperKinds(pid_t root) {
     QStringList parts;
@@ -178,7 +174,7 @@ QString pssByMapping(pid_t root) {
         for (auto it = kib.cbegin(); it != kib.cend(); ++it) {
             each.append(QStringLiteral("%1 %2").arg(it.key()).arg(it.value() / 1024.0, 0, 'f', 0));
         }
-        parts.append(QStringLiteral("%1 [%2]").arg(kindOf(pid), each.join(QLatin1Char(' '))));
+        parts.append(QStringLiteral("%1 [%2]").arg(helperKind(pid), each.join(QLatin1Char(' '))));
     }
     return parts.join(QStringLiteral("; "));
 }

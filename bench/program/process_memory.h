@@ -24,7 +24,8 @@ QString faultsSince(pid_t root, const QMap<pid_t, qint64>& before);
 
 // What one minor fault costs on this machine, in microseconds: 16 MiB of fresh memory touched
 // page by page. Some tenths of a microsecond on bare hardware, ten and more on some virtual
-// machines: there the first drawing into a new canvas of 1 MiB costs some milliseconds.
+// machines: there the first drawing into a new canvas of 1 MiB costs some milliseconds. -1 when
+// the memory cannot be had.
 double freshPageMicroseconds();
 
 // Where each process's Pss lies, by kind of mapping: "code" (files mapped from disk: libraries,
