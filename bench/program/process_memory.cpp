@@ -128,9 +128,12 @@ QString faultsSince(pid_t root, const QMap<pid_t, qint64>& before) {
 double freshPageMicroseconds() {
     constexpr std::size_t kBytes = 16U << 20U;
     const long page = ::sysconf(_SC_PAGESIZE);
+    if (page <= 0) {
+        return -1;
+    }
     void* memory =
         ::mmap(nullptr, kBytes, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
-    if (memory == MAP_FAILED || page <= 0) {
+    if (memory == MAP_FAILED) {
         return -1;
     }
     auto* bytes = static_cast<volatile char*>(memory);
