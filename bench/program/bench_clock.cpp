@@ -3,10 +3,11 @@
 #include <unistd.h>
 
 #include <QByteArray>
-#include <QFile>
-#include <QStringList>
+#include <QList>
 #include <cstdio>
 #include <ctime>
+
+#include "bench/program/process_memory.h"
 
 namespace {
 
@@ -29,13 +30,11 @@ double startOnMonotonicClock() {
     if (ok) {
         return passed / 1e6;
     }
-    QFile stat(QStringLiteral("/proc/self/stat"));
-    if (!stat.open(QIODevice::ReadOnly)) {
+    // Field 22 of /proc/<pid>/stat: the start time in clock ticks since boot.
+    const QList<QByteArray> fields = statFields(getpid());
+    if (fields.isEmpty()) {
         return monotonicMs();
     }
-    // Field 22, after the command name in parentheses (which may hold blanks).
-    const QByteArray text = stat.readAll();
-    const QList<QByteArray> fields = text.mid(text.lastIndexOf(')') + 2).split(' ');
     const double ticks = fields.value(19).toDouble();
     const double startedAgoMs = bootTimeMs() - ticks * 1000.0 / sysconf(_SC_CLK_TCK);
     return monotonicMs() - startedAgoMs;

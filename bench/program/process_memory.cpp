@@ -19,20 +19,18 @@ QByteArray readProcFile(pid_t pid, const char* name) {
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// The fields of /proc/<pid>/stat after the command name, which may hold blanks: the state
-// first, then the parent, ...
-QList<QByteArray> statFields(pid_t pid) {
-    const QByteArray text = readProcFile(pid, "stat");
-    const int close = text.lastIndexOf(')');
-    return close < 0 ? QList<QByteArray>() : text.mid(close + 2).split(' ');
-}
-
 pid_t parentOf(pid_t pid) {
     const QList<QByteArray> fields = statFields(pid);
     return fields.isEmpty() ? -1 : static_cast<pid_t>(fields.value(1).toInt());
 }
 
 }  // namespace
+
+QList<QByteArray> statFields(pid_t pid) {
+    const QByteArray text = readProcFile(pid, "stat");
+    const int close = text.lastIndexOf(')');
+    return close < 0 ? QList<QByteArray>() : text.mid(close + 2).split(' ');
+}
 
 QList<pid_t> processTree(pid_t root) {
     QMap<pid_t, pid_t> parents;

@@ -1,9 +1,14 @@
 #pragma once
 
 #include <sys/types.h>
+#include <QByteArray>
 #include <QList>
 #include <QMap>
 #include <QString>
+
+// The fields of /proc/<pid>/stat after the command name, which may hold blanks: the state
+// first, then the parent, ...; empty when the process is gone.
+QList<QByteArray> statFields(pid_t pid);
 
 // The process and all its descendants (the web engine's helper processes among them).
 QList<pid_t> processTree(pid_t root);
