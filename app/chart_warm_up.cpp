@@ -8,7 +8,7 @@
 
 #include "app/every_chart_drawn.h"
 #include "app/view_script_target.h"
-#include "compare/comparison_set.h"
+#include "data/fruit.h"
 #include "data/fruit_table.h"
 #include "htmlview/html_view.h"
 #include "reports/chart_runner.h"
@@ -51,10 +51,7 @@ void ChartWarmUp::start() {
     try {
         std::vector<std::string> table;
         loadFruitTable(table);
-        ComparisonSet fruits;
-        fruits.append(table.at(0));
-        fruits.append(table.at(1));
-        page = comparisonReportLines(fruits.fruits());
+        page = comparisonReportLines({Fruit(table.at(0)), Fruit(table.at(1))});
     } catch (const std::exception&) {
         finish(-1);  // nothing to warm up with; the user's pages say what is wrong
         return;

@@ -14,7 +14,6 @@
 #include "app/report_export.h"
 #include "htmlview/html_view.h"
 #include "htmlview/win1252.h"
-#include "reports/comparison_csv.h"
 
 void MainWindow::buildReportMenu() {
     // Before "Help": the menus of the original layout keep their places to its right.
@@ -46,8 +45,7 @@ void MainWindow::connectReportMenu() {
                 saveViewAsPdf(this, *report.view, report.name);
             }));
     connect(exportCsvAction, &QAction::triggered, this, guarded([this] {
-                exportComparisonCsv(
-                    this, tableLinesOf(model_.state().comparedNames, model_.fruitLines()));
+                exportComparisonCsv(this, model_.fruitLines(), model_.state().comparedLines);
             }));
     connect(rankAction, &QAction::triggered, this, guarded([this] { showRankingWindow(); }));
 }

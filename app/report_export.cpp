@@ -108,9 +108,10 @@ void saveViewAsPdf(QWidget* parent, HtmlView& view, const QString& suggestedBase
     });
 }
 
-void exportComparisonCsv(QWidget* parent, const std::vector<std::string>& tableLines) {
+void exportComparisonCsv(QWidget* parent, const std::vector<std::string>& fruitLines,
+                         const std::vector<std::size_t>& fruits) {
     // Made before asking, so a broken line is reported before the user picks a file.
-    const std::string csv = comparisonCsv(tableLines, programLanguage());
+    const std::string csv = comparisonCsv(fruitLines, fruits, programLanguage());
     const QString path = askSavePath(
         parent, QCoreApplication::translate("ReportExport", "Export Comparison as CSV"),
         QStringLiteral("comparison.csv"),

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <vector>
@@ -23,9 +24,10 @@ void printView(QWidget* parent, HtmlView& view, const QString& documentName = QS
 void saveViewAsPdf(QWidget* parent, HtmlView& view, const QString& suggestedBaseName);
 
 // A save dialog titled "Export Comparison as CSV" proposing "comparison.csv" in the documents
-// folder, then comparisonCsv of the table lines (the compared fruits' lines of the fruit table,
-// in the drop-down's order) written there.
-void exportComparisonCsv(QWidget* parent, const std::vector<std::string>& tableLines);
+// folder, then comparisonCsv of the compared fruits (their lines of the fruit table, in the
+// drop-down's order) written there.
+void exportComparisonCsv(QWidget* parent, const std::vector<std::string>& fruitLines,
+                         const std::vector<std::size_t>& fruits);
 
 // What saveViewAsPdf does once the file is chosen: renders the view's page as PDF and writes it
 // to path. done gets "" on success or the error text, once, from the event loop; it is not

@@ -1,11 +1,10 @@
 #include "compare/comparison_model.h"
 
 #include <algorithm>
-#include <numeric>
-#include <stdexcept>
 #include <utility>
 
 #include "data/fruit_table.h"
+#include "data/name_folding.h"
 #include "reports/comparison_report.h"
 #include "reports/single_fruit_report.h"
 
@@ -13,31 +12,22 @@ const char* const ComparisonModel::kLimitMessage = ComparisonSet::kLimitMessage;
 
 ComparisonModel::ComparisonModel(std::vector<std::string> fruitLines, Language language)
     : fruitLines_(std::move(fruitLines)), language_(language) {
-    state_.fruitNames = fruitListNames(fruitLines_, language_);
-    tableLineOfRow_.resize(state_.fruitNames.size());
-    std::iota(tableLineOfRow_.begin(), tableLineOfRow_.end(), std::size_t{0});
+    listNames_ = fruitListNames(fruitLines_, language_);
+    listOrder_ = fruitListOrder(listNames_, language_);
+    tableLineOfRow_ = listOrder_;
+    for (const std::size_t line : tableLineOfRow_) {
+        state_.fruitNames.push_back(listNames_[line]);
+    }
     if (language_ == Language::Spanish) {
         state_.reportCaption = "Informe";
     }
-    // The first entry is selected from the start; the label keeps its own text until the user
-    // selects one.
+    // The first entry is selected from the start. The English label keeps its laid-out text until
+    // the user selects one; that text names the first fruit of the English list only, so the
+    // Spanish label names the selected fruit at once.
     state_.selectedRow = state_.fruitNames.empty() ? -1 : 0;
-}
-
-void ComparisonModel::orderList(const std::vector<std::size_t>& tableLineOfRow) {
-    std::vector<std::size_t> sorted = tableLineOfRow;
-    std::sort(sorted.begin(), sorted.end());
-    std::vector<std::size_t> every(tableLineOfRow_.size());
-    std::iota(every.begin(), every.end(), std::size_t{0});
-    if (sorted != every) {
-        throw std::invalid_argument("The fruit list's order must name each fruit line once");
+    if (language_ == Language::Spanish && !state_.fruitNames.empty()) {
+        state_.fruitLabel = state_.fruitNames.front();
     }
-    const std::vector<std::string> names = fruitListNames(fruitLines_, language_);
-    tableLineOfRow_ = tableLineOfRow;
-    for (std::size_t row = 0; row < tableLineOfRow_.size(); ++row) {
-        state_.fruitNames[row] = names[tableLineOfRow_[row]];
-    }
-    state_.selectedRow = state_.fruitNames.empty() ? -1 : 0;
 }
 
 std::size_t ComparisonModel::tableLineOf(int row) const {
@@ -47,6 +37,30 @@ std::size_t ComparisonModel::tableLineOf(int row) const {
 int ComparisonModel::rowOf(std::size_t tableLine) const {
     const auto found = std::find(tableLineOfRow_.begin(), tableLineOfRow_.end(), tableLine);
     return found == tableLineOfRow_.end() ? -1 : static_cast<int>(found - tableLineOfRow_.begin());
+}
+
+ComparisonChange ComparisonModel::findFruits(const std::string& typed) {
+    const int selected = state_.selectedRow;
+    const std::size_t selectedLine =
+        selected >= 0 ? tableLineOfRow_[static_cast<std::size_t>(selected)] : listOrder_.size();
+    tableLineOfRow_.clear();
+    state_.fruitNames.clear();
+    for (const std::size_t line : listOrder_) {
+        if (nameContains(listNames_[line], typed)) {
+            tableLineOfRow_.push_back(line);
+            state_.fruitNames.push_back(listNames_[line]);
+        }
+    }
+    const int row = rowOf(selectedLine);
+    if (row >= 0) {
+        state_.selectedRow = row;
+    } else if (!state_.fruitNames.empty()) {
+        state_.selectedRow = 0;
+        state_.fruitLabel = state_.fruitNames.front();
+    } else {
+        state_.selectedRow = -1;
+    }
+    return {};
 }
 
 ComparisonChange ComparisonModel::selectFruit(int row) {
@@ -66,17 +80,16 @@ ComparisonChange ComparisonModel::addSelectedFruit() {
     if (row < 0 || static_cast<std::size_t>(row) >= state_.fruitNames.size()) {
         return {};
     }
-    const std::string name = state_.fruitNames[static_cast<std::size_t>(row)];
-    if (compared_.contains(name)) {
+    const std::size_t line = tableLineOf(row);
+    if (compared_.contains(line)) {
         return {};  // compared already: nothing changes, nothing is rebuilt
     }
-    // The table line by the list's position, not by the name. A line that is no fruit throws
-    // here, before anything has changed.
-    compared_.append(fruitLines_[tableLineOf(row)], language_);
+    // A line that is no fruit throws here, before anything has changed.
+    compared_.append(line, fruitLines_[line], language_);
     fillChosenFromSet();
     ComparisonChange change;
     change.fruitReportChanged = writeChosenFruitReport();
-    setCaption(name);
+    captionChosenFruit();
     if (compared_.count() >= 2) {
         state_.comparisonTabShown = true;
         writeComparison();
@@ -87,14 +100,12 @@ ComparisonChange ComparisonModel::addSelectedFruit() {
 
 ComparisonChange ComparisonModel::removeChosenFruit() {
     ComparisonChange change;
-    if (!state_.comparedNames.empty() && state_.chosenIndex >= 0) {
-        const std::string chosen =
-            state_.comparedNames[static_cast<std::size_t>(state_.chosenIndex)];
-        compared_.remove(chosen);
+    if (!state_.comparedLines.empty() && state_.chosenIndex >= 0) {
+        compared_.remove(state_.comparedLines[static_cast<std::size_t>(state_.chosenIndex)]);
         fillChosenFromSet();
-        if (!state_.comparedNames.empty()) {
+        if (!state_.comparedLines.empty()) {
             change.fruitReportChanged = writeChosenFruitReport();
-            setCaption(state_.comparedNames[static_cast<std::size_t>(state_.chosenIndex)]);
+            captionChosenFruit();
         }
     }
     if (compared_.count() >= 2) {
@@ -107,13 +118,13 @@ ComparisonChange ComparisonModel::removeChosenFruit() {
 }
 
 ComparisonChange ComparisonModel::chooseComparedFruit(int index) {
-    if (index < 0 || static_cast<std::size_t>(index) >= state_.comparedNames.size()) {
+    if (index < 0 || static_cast<std::size_t>(index) >= state_.comparedLines.size()) {
         return {};
     }
     state_.chosenIndex = index;
     ComparisonChange change;
     change.fruitReportChanged = writeChosenFruitReport();
-    setCaption(state_.comparedNames[static_cast<std::size_t>(index)]);
+    captionChosenFruit();
     return change;
 }
 
@@ -124,29 +135,23 @@ ComparisonChange ComparisonModel::refreshFruitReport() {
 }
 
 void ComparisonModel::fillChosenFromSet() {
+    state_.comparedLines = compared_.tableLines();
     state_.comparedNames = compared_.displayNames();
-    state_.chosenIndex = static_cast<int>(state_.comparedNames.size()) - 1;
+    state_.chosenIndex = static_cast<int>(state_.comparedLines.size()) - 1;
 }
 
 bool ComparisonModel::writeChosenFruitReport() {
     if (state_.chosenIndex < 0) {
         return false;  // nothing chosen
     }
-    // The chosen fruit is found in the list by its name, and its report is written from that
-    // table line.
-    const std::string& chosen = state_.comparedNames[static_cast<std::size_t>(state_.chosenIndex)];
-    const auto found = std::find(state_.fruitNames.begin(), state_.fruitNames.end(), chosen);
-    if (found == state_.fruitNames.end()) {
-        return false;
-    }
-    const auto row = static_cast<int>(found - state_.fruitNames.begin());
-    state_.fruitReport = singleFruitReportLines(Fruit(fruitLines_[tableLineOf(row)], language_));
+    const std::size_t line = state_.comparedLines[static_cast<std::size_t>(state_.chosenIndex)];
+    state_.fruitReport = singleFruitReportLines(Fruit(fruitLines_[line], language_));
     return true;
 }
 
-void ComparisonModel::setCaption(const std::string& fruitName) {
-    state_.reportCaption =
-        language_ == Language::Spanish ? "Informe: " + fruitName : fruitName + " Report";
+void ComparisonModel::captionChosenFruit() {
+    const std::string& name = state_.comparedNames[static_cast<std::size_t>(state_.chosenIndex)];
+    state_.reportCaption = language_ == Language::Spanish ? "Informe: " + name : name + " Report";
 }
 
 void ComparisonModel::writeComparison() {

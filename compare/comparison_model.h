@@ -11,16 +11,13 @@
 // an error escapes it (a table line that is no fruit), leaves the state as it was.
 class ComparisonModel {
   public:
-    // The fruit table's lines; line i belongs to the list's entry i until orderList says
-    // otherwise, the last line closes the table. The language is that of the table, its names,
-    // pages and captions.
+    // The fruit table's lines, the last one closing the table. The language is that of the table,
+    // its names, pages and captions; the list shows the fruits in that language's order
+    // (fruitListOrder), the first entry selected. In English the label keeps its laid-out text
+    // until the user selects a fruit; in Spanish it names the selected fruit from the start.
     explicit ComparisonModel(std::vector<std::string> fruitLines = {},
                              Language language = Language::English);
 
-    // Shows the fruit list in another order: entry r is table line tableLineOfRow[r]. Every action
-    // still takes its fruit from that table line. Throws std::invalid_argument unless the order
-    // names each fruit line exactly once; the first entry is selected afterwards.
-    void orderList(const std::vector<std::size_t>& tableLineOfRow);
     // The table line of a list entry, and the entry of a table line (-1 when there is none).
     std::size_t tableLineOf(int row) const;
     int rowOf(std::size_t tableLine) const;
@@ -29,6 +26,12 @@ class ComparisonModel {
     const ComparisonState& state() const { return state_; }
     const std::vector<std::string>& fruitLines() const { return fruitLines_; }
     const ComparisonSet& comparedFruits() const { return compared_; }
+
+    // The user types in the find field: the list keeps, in its order, only the fruits whose names
+    // hold the text, case and accents aside (nameContains); an empty text brings them all back.
+    // The selected fruit stays selected while it is listed; otherwise the first entry is
+    // selected and the label names it, or nothing is when no name holds the text.
+    ComparisonChange findFruits(const std::string& typed);
 
     // The user selects an entry of the fruit list: the label shows its name, nothing else changes.
     ComparisonChange selectFruit(int row);
@@ -47,11 +50,13 @@ class ComparisonModel {
   private:
     void fillChosenFromSet();
     bool writeChosenFruitReport();
-    void setCaption(const std::string& fruitName);
+    void captionChosenFruit();
     void writeComparison();
 
     std::vector<std::string> fruitLines_;
     Language language_;
+    std::vector<std::size_t> listOrder_;       // every fruit's table line, in the list's order
+    std::vector<std::string> listNames_;       // the display names, in table order
     std::vector<std::size_t> tableLineOfRow_;  // entry r of the list shows this table line
     ComparisonSet compared_;
     ComparisonState state_;

@@ -1,36 +1,36 @@
 #include "compare/comparison_set.h"
 
 #include <algorithm>
+#include <iterator>
 #include <stdexcept>
 
 const char* const ComparisonSet::kLimitMessage =
     "Please remove some fruits from comparison before adding any more";
 
-bool ComparisonSet::contains(const std::string& displayName) const {
-    return std::any_of(fruits_.begin(), fruits_.end(),
-                       [&](const auto& fruit) { return fruit.displayName() == displayName; });
+bool ComparisonSet::contains(std::size_t tableLine) const {
+    return std::find(tableLines_.begin(), tableLines_.end(), tableLine) != tableLines_.end();
 }
 
-const Fruit& ComparisonSet::append(const std::string& tableLine, Language language) {
+const Fruit& ComparisonSet::append(std::size_t tableLine, const std::string& lineText,
+                                   Language language) {
     if (isFull()) {
         throw std::logic_error(kLimitMessage);
     }
-    Fruit fruit(tableLine, language);
-    if (contains(fruit.displayName())) {
-        throw std::logic_error("\"" + fruit.displayName() + "\" is compared already");
+    if (contains(tableLine)) {
+        throw std::logic_error("Table line " + std::to_string(tableLine) + " is compared already");
     }
-    fruits_.push_back(std::move(fruit));
+    fruits_.emplace_back(lineText, language);
+    tableLines_.push_back(tableLine);
     return fruits_.back();
 }
 
-bool ComparisonSet::remove(const std::string& displayName) {
-    const auto found = std::find_if(fruits_.begin(), fruits_.end(), [&](const auto& fruit) {
-        return fruit.displayName() == displayName;
-    });
-    if (found == fruits_.end()) {
+bool ComparisonSet::remove(std::size_t tableLine) {
+    const auto found = std::find(tableLines_.begin(), tableLines_.end(), tableLine);
+    if (found == tableLines_.end()) {
         return false;
     }
-    fruits_.erase(found);
+    fruits_.erase(fruits_.begin() + std::distance(tableLines_.begin(), found));
+    tableLines_.erase(found);
     return true;
 }
 

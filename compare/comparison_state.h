@@ -1,19 +1,21 @@
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <vector>
 
 // What the main window shows of the fruit list and the comparison. All texts are Windows-1252.
 struct ComparisonState {
-    // The fruit list's names in table order, and its selected entry (-1 with no entries).
+    // The fruit list's names in the list's order, and its selected entry (-1 with no entries).
     std::vector<std::string> fruitNames;
     int selectedRow = -1;
     // The current fruit's label: empty until the user first selects a fruit, when the label keeps
     // the text it was laid out with.
     std::optional<std::string> fruitLabel;
-    // The drop-down: the compared fruits' names in the order added, and its current item (-1 for
-    // none).
+    // The compared fruits' table lines in the order added; the drop-down shows their names, and
+    // its current item is chosenIndex (-1 for none).
+    std::vector<std::size_t> comparedLines;
     std::vector<std::string> comparedNames;
     int chosenIndex = -1;
     // The single-fruit tab's caption, and whether the comparison tab is among the visible tabs.

@@ -2,6 +2,7 @@
 
 #include <stdexcept>
 
+#include "data/error_text.h"
 #include "data/fruit_table.h"
 #include "data/nutrient_columns.h"
 #include "data/split_by_delimiter.h"
@@ -39,9 +40,13 @@ std::vector<std::string> fruitRow(const std::string& line, Language language) {
     std::vector<std::string> cells;
     splitByDelimiter(cells, line, ";");
     if (cells.size() != kFieldCount) {
-        throw std::invalid_argument("A fruit table line holds " + std::to_string(cells.size()) +
-                                    " fields instead of " + std::to_string(kFieldCount) + ": \"" +
-                                    utf8FromWindows1252(line.substr(0, 80)) + "\"");
+        const std::string fields = std::to_string(cells.size());
+        const std::string wanted = std::to_string(kFieldCount);
+        const std::string quoted = ": \"" + utf8FromWindows1252(line.substr(0, 80)) + "\"";
+        throw Translated<std::invalid_argument>(
+            "Una l\u00ednea de la tabla de frutas tiene " + fields + " campos en lugar de " +
+                wanted + quoted,
+            "A fruit table line holds " + fields + " fields instead of " + wanted + quoted);
     }
     cells[0] = displayNameOf(line, language);
     for (std::size_t j = 1; j < cells.size(); ++j) {
@@ -67,31 +72,12 @@ std::string csvField(std::string_view text, char separator) {
     return quoted + '"';
 }
 
-std::string comparisonCsv(const std::vector<std::string>& tableLines, Language language) {
+std::string comparisonCsv(const std::vector<std::string>& fruitLines,
+                          const std::vector<std::size_t>& fruits, Language language) {
     std::string csv;
     appendRow(csv, headerRow(language), language);
-    for (const std::string& line : tableLines) {
-        appendRow(csv, fruitRow(line, language), language);
+    for (const std::size_t line : fruits) {
+        appendRow(csv, fruitRow(fruitLines.at(line), language), language);
     }
     return csv;
-}
-
-std::vector<std::string> tableLinesOf(const std::vector<std::string>& displayNames,
-                                      const std::vector<std::string>& fruitLines,
-                                      Language language) {
-    const std::vector<std::string> listed = fruitListNames(fruitLines, language);
-    std::vector<std::string> lines;
-    lines.reserve(displayNames.size());
-    for (const std::string& name : displayNames) {
-        std::size_t i = 0;
-        while (i < listed.size() && listed[i] != name) {
-            ++i;
-        }
-        if (i == listed.size()) {
-            throw std::invalid_argument("No fruit of the table is called \"" +
-                                        utf8FromWindows1252(name) + "\"");
-        }
-        lines.push_back(fruitLines[i]);
-    }
-    return lines;
 }

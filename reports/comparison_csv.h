@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -8,24 +9,19 @@
 
 // The compared fruits as a CSV file for spreadsheets: UTF-8, comma-separated, every line ended by
 // CR LF. The header row is "Fruit", then "Name (unit)" of each of the 32 amounts in the table's
-// field order ("Water (g)", "Energy (kcal)", ...). Then one row per fruit table line, in the order
-// given: the name as the fruit list shows it, then the amounts exactly as the table writes them
-// (an empty field stays empty). Raises std::invalid_argument for a line that does not hold the
-// table's 33 fields.
+// field order ("Water (g)", "Energy (kcal)", ...). Then one row per fruit, the fruits given as
+// lines of fruitLines (the fruit table) in the order given: the name as the fruit list shows it,
+// then the amounts exactly as the table writes them (an empty field stays empty). Raises
+// std::out_of_range for a number that is no line of fruitLines, and std::invalid_argument for a
+// line that does not hold the table's 33 fields.
 //
 // In Spanish the file is what Spanish spreadsheets open directly: fields separated by ";", the
 // amounts with a decimal comma, the header "Fruta" and the Spanish names ("Agua (g)"), the names
 // as the Spanish fruit list shows them.
-std::string comparisonCsv(const std::vector<std::string>& tableLines,
+std::string comparisonCsv(const std::vector<std::string>& fruitLines,
+                          const std::vector<std::size_t>& fruits,
                           Language language = Language::English);
 
 // One field as RFC 4180 asks: in double quotes, inner quotes doubled, when it holds the separator,
 // a double quote, a CR or an LF; otherwise as it is.
 std::string csvField(std::string_view text, char separator = ',');
-
-// The table lines of the fruits with these display names, in the names' order: what the
-// comparison drop-down lists, found in the fruit table. Raises std::invalid_argument for a name
-// that no line of the table is shown under. The names are those of the language's fruit list.
-std::vector<std::string> tableLinesOf(const std::vector<std::string>& displayNames,
-                                      const std::vector<std::string>& fruitLines,
-                                      Language language = Language::English);

@@ -4,6 +4,8 @@
 #include <stdexcept>
 #include <utility>
 
+#include "data/fruit_table.h"
+#include "data/name_folding.h"
 #include "data/numbers.h"
 #include "data/split_by_delimiter.h"
 
@@ -21,20 +23,21 @@ std::optional<double> amountOf(const std::string& field) {
     return number;
 }
 
-Ranking rankTableRows(const std::vector<std::string>& fruitLines, std::size_t column) {
+Ranking rankTableRows(const std::vector<std::string>& fruitLines, std::size_t column,
+                      Language language) {
     if (column < kFirstAmountColumn || column > kLastAmountColumn) {
         throw std::out_of_range("No amount column " + std::to_string(column) + " (1 to 32)");
     }
     Ranking ranking;
     std::vector<std::pair<double, std::size_t>> amounts;
-    for (std::size_t row = 0; row + 1 < fruitLines.size(); ++row) {
+    for (const std::size_t row : fruitListOrder(fruitListNames(fruitLines, language), language)) {
         if (const auto amount = amountOf(fieldOf(fruitLines[row], column))) {
             amounts.emplace_back(*amount, row);
         } else {
             ranking.unranked.push_back(row);
         }
     }
-    // Stable: equal amounts keep the table order they were collected in.
+    // Stable: equal amounts keep the list's order they were collected in.
     std::stable_sort(amounts.begin(), amounts.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
     ranking.ranked.reserve(amounts.size());

@@ -51,7 +51,8 @@ std::string rowStart(std::size_t row) {
 }
 
 std::string nameCell(const std::string& line, Language language) {
-    return "<th scope=\"row\">" + displayNameOf(line, language) + "</th>";
+    // Focusable, so that the keyboard moves through the fruits (Tab) and Enter selects one.
+    return "<th scope=\"row\" tabindex=\"0\">" + displayNameOf(line, language) + "</th>";
 }
 
 // The page's own words around the amount's name.
@@ -100,7 +101,7 @@ RankingWords rankingWords(const std::string& name, Language language) {
 
 std::vector<std::string> rankingPageLines(const std::vector<std::string>& fruitLines,
                                           std::size_t column, Language language) {
-    const Ranking ranking = rankTableRows(fruitLines, column);
+    const Ranking ranking = rankTableRows(fruitLines, column, language);
     const std::string name = tableColumns(language)[column].name;
     const std::string unit = tableColumns(language)[column].unit;
     const RankingWords words = rankingWords(name, language);

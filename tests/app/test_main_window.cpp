@@ -1,6 +1,7 @@
 // The main window right after start-up, its layout when resized, the fruit list and Label1, the
 // menu, and the product page tool button.
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QGroupBox>
 #include <QKeySequence>
@@ -18,7 +19,7 @@
 #include <QToolButton>
 
 #include "app/about_box.h"
-#include "app/fruit_list_order.h"
+#include "app/find_field.h"
 #include "app/main_window.h"
 #include "app/ranking_window.h"
 #include "app_test_support.h"
@@ -89,7 +90,11 @@ class TestMainWindow : public QObject {
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QCOMPARE(form.centralWidget()->size(), QSize(992, 666));
         QCOMPARE(form.topPanel->geometry(), QRect(0, 0, 992, 113));
-        QCOMPARE(form.fruitList->geometry(), QRect(0, 113, 249, 553));
+        // The find field takes the top of the list's place.
+        const QRect find = form.findField->geometry();
+        QCOMPARE(find.topLeft(), QPoint(0, 113));
+        QCOMPARE(find.width(), 249);
+        QCOMPARE(form.fruitList->geometry(), QRect(0, find.bottom() + 1, 249, 553 - find.height()));
         QCOMPARE(form.reportTabs->geometry(), QRect(249, 113, 743, 553));
         const QRect group1 = form.currentFruitGroup->geometry();
         const QRect group2 = form.comparisonGroup->geometry();
@@ -103,7 +108,7 @@ class TestMainWindow : public QObject {
         form.resize(form.width() + 208, form.height() + 134);
         QTRY_COMPARE(form.centralWidget()->size(), QSize(1200, 800));
         QCOMPARE(form.topPanel->geometry(), QRect(0, 0, 1200, 113));
-        QCOMPARE(form.fruitList->geometry(), QRect(0, 113, 249, 687));
+        QCOMPARE(form.fruitList->geometry(), QRect(0, find.bottom() + 1, 249, 687 - find.height()));
         QCOMPARE(form.reportTabs->geometry(), QRect(249, 113, 951, 687));
         QCOMPARE(form.currentFruitGroup->geometry(), group1);
         QCOMPARE(form.comparisonGroup->geometry(), group2);
@@ -147,20 +152,6 @@ class TestMainWindow : public QObject {
         QCOMPARE(form.fruitReportSource->toPlainText(), QStringLiteral("Memo1"));
     }
 
-    void spanishListOrder() {
-        // "á" sorts with "a", "ñ" after "n", case aside; equal names keep the table's order.
-        const std::vector<std::string> names{"Zumo",
-                                             "\xD1"
-                                             "ame",
-                                             "Nueces",
-                                             "Albaricoque",
-                                             "\xC1"
-                                             "cido",
-                                             "nabo",
-                                             "Nueces"};
-        QCOMPARE(::spanishListOrder(names), (std::vector<std::size_t>{4, 3, 5, 2, 6, 1, 0}));
-    }
-
     // Ctrl with a click or with Space on the chosen fruit leaves it chosen; Ctrl with a click on
     // another one chooses that one.
     void listAlwaysHasOneChoice() {
@@ -186,6 +177,44 @@ class TestMainWindow : public QObject {
         clickRow(4, Qt::ControlModifier);
         QCOMPARE(chosen(), QList<QListWidgetItem*>{list->item(4)});
         QCOMPARE(form.currentFruitLabel->text(), list->item(4)->text());
+    }
+
+    // Ctrl+F, typing, Down into the list, and Escape bringing every fruit back; adding works on
+    // what the narrowed list shows.
+    void findFieldNarrowsTheList() {
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        QListWidget* list = form.fruitList;
+        QCOMPARE(form.findField->accessibleName(), QStringLiteral("Find a fruit"));
+        QTest::keyClick(&form, Qt::Key_F, Qt::ControlModifier);
+        QCOMPARE(QApplication::focusWidget(), form.findField);
+        QTest::keyClicks(form.findField, QStringLiteral("APRICOT"));
+        QVERIFY(list->count() > 1 && list->count() < 145);
+        for (int row = 0; row < list->count(); ++row)
+            QVERIFY(
+                list->item(row)->text().contains(QStringLiteral("apricot"), Qt::CaseInsensitive));
+        QCOMPARE(list->currentRow(), 0);
+        QCOMPARE(form.currentFruitLabel->text(), list->item(0)->text());
+        QTest::keyClick(form.findField, Qt::Key_Down);
+        QCOMPARE(QApplication::focusWidget(), list);
+        QTest::keyClick(list, Qt::Key_Down);
+        const QString second = list->item(1)->text();
+        form.addButton->click();
+        QCOMPARE(form.comparedFruitsCombo->currentText(), second);
+
+        // A text no name holds leaves the list empty and the add button idle; Escape brings all
+        // the fruits back with the selected one still selected.
+        QTest::keyClicks(form.findField, QStringLiteral("zzz"));
+        QCOMPARE(list->count(), 0);
+        form.addButton->click();
+        QCOMPARE(form.comparedFruitsCombo->count(), 1);
+        form.findField->setText(QStringLiteral("apricot"));
+        list->setCurrentRow(1);
+        QTest::keyClick(form.findField, Qt::Key_Escape);
+        QCOMPARE(list->count(), 145);
+        QCOMPARE(list->currentItem()->text(), second);
     }
 
     void menusOfTheLayoutAndTheReportMenu() {

@@ -8,8 +8,10 @@
 #include "compare/comparison_model.h"
 #include "data/fruit.h"
 #include "data/fruit_table.h"
+#include "reports/comparison_csv.h"
 #include "reports/comparison_report.h"
 #include "reports/single_fruit_report.h"
+#include "reports/utf8_text.h"
 
 namespace {
 
@@ -216,48 +218,43 @@ class TestComparisonModel : public QObject {
         QCOMPARE(model.state().reportCaption, before.reportCaption);
         QCOMPARE(model.comparedFruits().count(), std::size_t(1));
     }
-    // A list in another order than the table (the Spanish list, sorted for its readers): every
-    // entry still brings in its own table line, and the pages speak the model's language.
-    void aListInAnotherOrderKeepsItsTableLines() {
+    // The Spanish list is in Spanish order: every entry still brings in its own table line, the
+    // label names the selected entry from the start, and the pages and the CSV follow the lines.
+    void theSpanishListKeysFruitsByTableLine() {
         Lines spanishTable;
         loadFruitTable(spanishTable, Language::Spanish);
         ComparisonModel model(spanishTable, Language::Spanish);
-        QCOMPARE(model.state().reportCaption, std::string("Informe"));
-        std::vector<std::size_t> reversed(145);
-        for (std::size_t row = 0; row < reversed.size(); ++row) {
-            reversed[row] = 144 - row;
-        }
-        model.orderList(reversed);
-        QCOMPARE(model.tableLineOf(0), std::size_t{144});
-        QCOMPARE(model.rowOf(0), 144);
+        const ComparisonState& s = model.state();
+        QCOMPARE(s.reportCaption, std::string("Informe"));
+        QCOMPARE(s.selectedRow, 0);
+        QVERIFY(s.fruitLabel && *s.fruitLabel == s.fruitNames.front());
+        QVERIFY(model.tableLineOf(0) != 0);  // "Abiyuch" comes before the table's first line
         QCOMPARE(model.rowOf(145), -1);
-        QCOMPARE(model.state().fruitNames.front(),
-                 displayNameOf(spanishTable[144], Language::Spanish));
-        QCOMPARE(model.state().selectedRow, 0);
+        for (int row = 0; row < 145; ++row) {
+            QCOMPARE(s.fruitNames[static_cast<std::size_t>(row)],
+                     displayNameOf(spanishTable[model.tableLineOf(row)], Language::Spanish));
+        }
 
-        QVERIFY(sameChange(add(model, 144), kReport));  // table line 0
-        QVERIFY(sameChange(add(model, 0), kBoth));      // table line 144
+        const int acerolaRow = model.rowOf(0);
+        const int kiwanoRow = model.rowOf(144);
+        QVERIFY(sameChange(add(model, kiwanoRow), kReport));
+        QVERIFY(sameChange(add(model, acerolaRow), kBoth));
+        QVERIFY(sameChange(add(model, kiwanoRow), kNothing));  // compared already
         const Fruit acerola(spanishTable[0], Language::Spanish);
         const Fruit kiwano(spanishTable[144], Language::Spanish);
-        QCOMPARE(model.state().comparedNames, (Names{acerola.displayName(), kiwano.displayName()}));
-        QCOMPARE(model.state().fruitReport, singleFruitReportLines(kiwano));
-        QCOMPARE(model.state().comparisonReport, comparisonReportLines({acerola, kiwano}));
-        QCOMPARE(model.state().reportCaption, "Informe: " + kiwano.displayName());
-        model.chooseComparedFruit(0);
-        QCOMPARE(model.state().fruitReport, singleFruitReportLines(acerola));
+        QCOMPARE(s.comparedLines, (std::vector<std::size_t>{144, 0}));
+        QCOMPARE(s.comparedNames, (Names{kiwano.displayName(), acerola.displayName()}));
+        QCOMPARE(s.fruitReport, singleFruitReportLines(acerola));
+        QCOMPARE(s.comparisonReport, comparisonReportLines({kiwano, acerola}));
+        QCOMPARE(s.reportCaption, "Informe: " + acerola.displayName());
+        const std::string csv = comparisonCsv(spanishTable, s.comparedLines, Language::Spanish);
+        QVERIFY(csv.find(utf8FromWindows1252(kiwano.displayName())) <
+                csv.find(utf8FromWindows1252(acerola.displayName())));
 
-        // An order that misses, repeats or invents a line is refused and changes nothing.
-        std::vector<std::size_t> repeated(145);
-        std::iota(repeated.begin(), repeated.end(), std::size_t{0});
-        repeated[3] = 4;  // line 4 twice, line 3 never
-        std::vector<std::size_t> shorter(144);
-        std::iota(shorter.begin(), shorter.end(), std::size_t{0});
-        std::vector<std::size_t> invented(145);
-        std::iota(invented.begin(), invented.end(), std::size_t{1});  // 1 to 145
-        for (const auto& bad : {repeated, shorter, invented}) {
-            QVERIFY_THROWS_EXCEPTION(std::invalid_argument, model.orderList(bad));
-        }
-        QCOMPARE(model.tableLineOf(0), std::size_t{144});
+        model.chooseComparedFruit(0);
+        model.removeChosenFruit();
+        QCOMPARE(s.comparedLines, std::vector<std::size_t>{0});
+        QCOMPARE(s.fruitReport, singleFruitReportLines(acerola));
     }
 };
 

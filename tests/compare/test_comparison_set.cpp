@@ -26,14 +26,16 @@ class TestComparisonSet : public QObject {
   private slots:
     void keepsTheOrderOfAdding() {
         ComparisonSet set;
-        set.append(table()[27]);
-        set.append(table()[0]);
+        set.append(27, table()[27]);
+        set.append(0, table()[0]);
         QCOMPARE(set.displayNames(),
                  (Names{"Currants,red&white,raw", "Acerola,(west Indian Cherry),raw"}));
-        QVERIFY(set.contains("Currants,red&white,raw"));
-        QVERIFY(set.remove("Currants,red&white,raw"));
-        set.append(table()[27]);
+        QCOMPARE(set.tableLines(), (std::vector<std::size_t>{27, 0}));
+        QVERIFY(set.contains(27) && !set.contains(1));
+        QVERIFY(set.remove(27));
+        set.append(27, table()[27]);
         QCOMPARE(set.displayNames().back(), std::string("Currants,red&white,raw"));
+        QCOMPARE(set.tableLines(), (std::vector<std::size_t>{0, 27}));
         QCOMPARE(set.count(), std::size_t(2));
     }
 
@@ -41,13 +43,13 @@ class TestComparisonSet : public QObject {
         ComparisonSet set;
         for (std::size_t i = 0; i < ComparisonSet::kLimit; ++i) {
             QVERIFY(!set.isFull());
-            set.append(table()[i]);
+            set.append(i, table()[i]);
         }
         QVERIFY(set.isFull());
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, set.append(table()[20]));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, set.append(20, table()[20]));
         QCOMPARE(set.count(), std::size_t(9));
-        QVERIFY(set.remove(set.displayNames()[3]));
-        QVERIFY_THROWS_EXCEPTION(std::logic_error, set.append(table()[0]));
+        QVERIFY(set.remove(3));
+        QVERIFY_THROWS_EXCEPTION(std::logic_error, set.append(0, table()[0]));
         QCOMPARE(set.count(), std::size_t(8));
         QCOMPARE(QString(ComparisonSet::kLimitMessage),
                  QString("Please remove some fruits from comparison before adding any more"));
@@ -55,26 +57,26 @@ class TestComparisonSet : public QObject {
 
     void badLinesLeaveTheSetAlone() {
         ComparisonSet set;
-        set.append(table()[1]);
-        QVERIFY_THROWS_EXCEPTION(ListIndexError, set.append("NOT;A;FRUIT"));
-        QVERIFY_THROWS_EXCEPTION(ListIndexError, set.append(table()[145].substr(0, 5)));
+        set.append(1, table()[1]);
+        QVERIFY_THROWS_EXCEPTION(ListIndexError, set.append(2, "NOT;A;FRUIT"));
+        QVERIFY_THROWS_EXCEPTION(ListIndexError, set.append(145, table()[145].substr(0, 5)));
         QCOMPARE(set.count(), std::size_t(1));
-        QVERIFY(!set.remove("Not A Fruit"));
-        QVERIFY(!set.remove(""));
+        QVERIFY(!set.contains(2) && !set.contains(145));
+        QVERIFY(!set.remove(2));
         QCOMPARE(set.count(), std::size_t(1));
     }
 
     void removingEveryFruitEmptiesTheSet() {
         ComparisonSet set;
         for (std::size_t i : {5, 6, 7}) {
-            set.append(table()[i]);
+            set.append(i, table()[i]);
         }
-        for (const std::string& name : set.displayNames()) {
-            QVERIFY(set.remove(name));
+        for (const std::size_t line : std::vector<std::size_t>(set.tableLines())) {
+            QVERIFY(set.remove(line));
         }
         QCOMPARE(set.count(), std::size_t(0));
-        QVERIFY(set.displayNames().empty());
-        QVERIFY(!set.remove("Apricots,raw"));
+        QVERIFY(set.displayNames().empty() && set.tableLines().empty());
+        QVERIFY(!set.remove(5));
     }
 };
 

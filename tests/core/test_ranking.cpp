@@ -80,11 +80,14 @@ class TestRanking : public QObject {
         const auto first = std::find_if(page.begin(), page.end(), [](const std::string& l) {
             return l.find("scope=\"row\"") != std::string::npos;
         });
-        QCOMPARE(*first, std::string("<tr data-row=\"0\"><td>1</td><th scope=\"row\">Acerola,(west "
-                                     "Indian Cherry),raw</th><td>1677.6mg</td></tr>"));
+        QCOMPARE(*first,
+                 std::string(
+                     "<tr data-row=\"0\"><td>1</td><th scope=\"row\" tabindex=\"0\">Acerola,(west "
+                     "Indian Cherry),raw</th><td>1677.6mg</td></tr>"));
         // The one fruit without vitamin C comes last, under its own heading.
-        QCOMPARE(page[page.size() - 3], std::string("<tr data-row=\"43\"><th scope=\"row\">Grapes,"
-                                                    "muscadine,raw</th><td>no amount</td></tr>"));
+        QCOMPARE(page[page.size() - 3],
+                 std::string("<tr data-row=\"43\"><th scope=\"row\" tabindex=\"0\">Grapes,"
+                             "muscadine,raw</th><td>no amount</td></tr>"));
         QVERIFY(std::count(page.begin(), page.end(),
                            std::string("<h2>No amount of Vitamin C in the table</h2>")) == 1);
 
@@ -102,11 +105,12 @@ class TestRanking : public QObject {
     void oddFieldsAreShownNotHidden() {
         const Lines page = rankingPageLines({line("X", "<b>"), line("Y", " "), ";"}, 1);
         QVERIFY(std::find(page.begin(), page.end(),
-                          "<tr data-row=\"0\"><th scope=\"row\">X</th><td>&lt;b&gt; (not an amount)"
+                          "<tr data-row=\"0\"><th scope=\"row\" tabindex=\"0\">X</th><td>&lt;b&gt; "
+                          "(not an amount)"
                           "</td></tr>") != page.end());
         QVERIFY(std::find(page.begin(), page.end(),
-                          "<tr data-row=\"1\"><th scope=\"row\">Y</th><td>no amount</td></tr>") !=
-                page.end());
+                          "<tr data-row=\"1\"><th scope=\"row\" tabindex=\"0\">Y</th><td>no "
+                          "amount</td></tr>") != page.end());
         QVERIFY(std::find(page.begin(), page.end(),
                           "<p>No fruit has an amount of Water in the table.</p>") != page.end());
     }

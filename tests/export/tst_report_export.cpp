@@ -177,12 +177,12 @@ class TestReportExport : public QObject {
     void csvHoldsTheComparedFruitsAndCancelDoesNothing() {
         QString title, proposed;
         saveAs(&title, &proposed);
-        exportComparisonCsv(nullptr, {lines_[144], lines_[0]});
+        exportComparisonCsv(nullptr, lines_, {144, 0});
         QVERIFY(title.contains(QStringLiteral("CSV")));
         QCOMPARE(proposed, documents(QStringLiteral("comparison.csv")));
         QFile file(proposed);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll().toStdString(), comparisonCsv({lines_[144], lines_[0]}));
+        QCOMPARE(file.readAll().toStdString(), comparisonCsv(lines_, {144, 0}));
         file.remove();
 
         const QStringList before = entries(documents());
@@ -191,7 +191,7 @@ class TestReportExport : public QObject {
         whenShown<QFileDialog>(cancel);
         saveViewAsPdf(nullptr, *view_, QStringLiteral("Cancelled"));
         whenShown<QFileDialog>(cancel);
-        exportComparisonCsv(nullptr, {lines_[1]});
+        exportComparisonCsv(nullptr, lines_, {1});
         QSignalSpy printed(view_.get(), &QWebEngineView::printFinished);
         whenShown<QPrintDialog>(cancel);
         printView(nullptr, *view_);
@@ -234,7 +234,7 @@ class TestReportExport : public QObject {
         QFile(path(dir, "file")).open(QIODevice::WriteOnly);
         saveAs(&title, &proposed, path(dir, "file/comparison.csv"));
         ModalWatcher boxes;
-        exportComparisonCsv(nullptr, {lines_[0]});
+        exportComparisonCsv(nullptr, lines_, {0});
         QTRY_COMPARE_WITH_TIMEOUT(boxes.boxes.size(), std::size_t(1), kWait);
         QVERIFY2(boxes.boxes[0].text.contains(path(dir, "file/comparison.csv")) &&
                      boxes.boxes[0].text.contains(QString::fromLocal8Bit(strerror(ENOTDIR))),

@@ -50,14 +50,14 @@ class TestCycles : public QObject {
         std::size_t heapAfter100 = 0;
         for (int round = 1; round <= 1000; ++round) {
             for (const int row : kRows) {
-                set.append(lines.at(static_cast<std::size_t>(row)));
+                set.append(static_cast<std::size_t>(row), lines.at(static_cast<std::size_t>(row)));
             }
             // The refused tenth and the refused duplicate leave nothing behind either.
-            QVERIFY_THROWS_EXCEPTION(std::logic_error, set.append(lines.at(5)));
-            const std::vector<std::string> names = set.displayNames();
-            QCOMPARE(names.size(), std::size_t{9});
-            for (const std::string& name : names) {
-                QVERIFY(set.remove(name));
+            QVERIFY_THROWS_EXCEPTION(std::logic_error, set.append(5, lines.at(5)));
+            const std::vector<std::size_t> compared = set.tableLines();
+            QCOMPARE(compared.size(), std::size_t{9});
+            for (const std::size_t line : compared) {
+                QVERIFY(set.remove(line));
             }
             QCOMPARE(set.count(), std::size_t{0});
             QVERIFY(set.fruits().empty());
