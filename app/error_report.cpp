@@ -4,6 +4,8 @@
 #include <QMessageBox>
 
 #include "app/application_title.h"
+#include "app/program_language.h"
+#include "data/error_text.h"
 
 QString errorBoxText(const QString& text) {
     return text.endsWith(QLatin1Char('.')) ? text : text + QLatin1Char('.');
@@ -15,7 +17,8 @@ void showErrorBox(const QString& text) {
     box.exec();
 }
 
-// Error texts carry file paths and the system's messages, both UTF-8 here.
+// Error texts carry file paths and the system's messages, both UTF-8 here; the program's errors
+// come in its language.
 void showErrorBox(const std::exception& error) {
-    showErrorBox(QString::fromUtf8(error.what()));
+    showErrorBox(QString::fromStdString(errorText(error, programLanguage())));
 }

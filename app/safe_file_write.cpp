@@ -2,8 +2,13 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <string_view>
+
+#include "app/program_language.h"
+#include "data/error_text.h"
+#include "reports/save_file.h"
 
 QString fileErrorText(const QString& path, const QString& reason) {
     QString text =
@@ -15,26 +20,14 @@ QString fileErrorText(const QString& path, const QString& reason) {
 }
 
 QString writeFileSafely(const QString& path, const QByteArray& bytes) {
-    // QSaveFile says "Filename refers to a directory"; the user knows it as a folder.
+    // The system's words would say "Is a directory"; the user knows it as a folder.
     if (QFileInfo(path).isDir())
         return fileErrorText(
             path, QCoreApplication::translate("ReportExport", "there is a folder of that name"));
-    QSaveFile file(path);
-    // Unbuffered, so that a full disk fails the write itself, with the system's reason.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return fileErrorText(path, file.errorString());
-    // A short write (the disk filled up) carries no reason; the next write fails with it.
-    for (qsizetype done = 0; done < bytes.size();) {
-        const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
-        if (written <= 0) {
-            const QString reason = file.errorString();
-            file.cancelWriting();
-            return fileErrorText(path, reason);
-        }
-        done += static_cast<qsizetype>(written);
-    }
-    // The temporary file takes the file's name here.
-    if (!file.commit())
-        return fileErrorText(path, file.errorString());
-    return QString();
+    const int error = saveFileWhole(QFile::encodeName(path).toStdString(),
+                                    std::string_view(bytes.constData(), bytes.size()));
+    if (error == 0)
+        return QString();
+    // The reason in the program's language, not in the desktop's.
+    return fileErrorText(path, QString::fromStdString(systemErrorText(error, programLanguage())));
 }

@@ -24,7 +24,8 @@ bool isBlank(const std::string& field) {
 }  // namespace
 
 ListIndexError::ListIndexError(std::size_t index)
-    : std::out_of_range("List index out of bounds (" + std::to_string(index) + ")") {}
+    : Translated("\u00cdndice de lista fuera de los l\u00edmites (" + std::to_string(index) + ")",
+                 "List index out of bounds (" + std::to_string(index) + ")") {}
 
 Fruit::Fruit(const std::string& line, Language language) : language_(language) {
     splitByDelimiter(fields_, line, ";");

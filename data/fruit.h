@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "data/error_text.h"
 #include "data/nutrient_columns.h"
 
 // One amount of a fruit as the reports print it: "91.41", "Water", "g".
@@ -15,7 +16,7 @@ struct NutrientEntry {
 };
 
 // Raised when a table line has fewer fields than a record needs.
-class ListIndexError : public std::out_of_range {
+class ListIndexError : public Translated<std::out_of_range> {
   public:
     explicit ListIndexError(std::size_t index);
 };

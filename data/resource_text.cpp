@@ -4,6 +4,7 @@
 #include <cstddef>
 #include <system_error>
 
+#include "data/error_text.h"
 #include "data/win1252_lower.h"
 
 extern const unsigned char quorvel_table_endat[];
@@ -35,5 +36,6 @@ std::string loadResourceText(std::string_view name, std::string_view type) {
             return std::string(reinterpret_cast<const char*>(resource.bytes), *resource.size);
         }
     }
-    throw std::system_error(ENOENT, std::system_category());
+    throw Translated<std::system_error>(systemErrorText(ENOENT, Language::Spanish), ENOENT,
+                                        std::system_category());
 }

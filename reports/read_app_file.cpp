@@ -5,10 +5,9 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstring>
-#include <stdexcept>
 
 #include "data/app_folder.h"
+#include "data/error_text.h"
 
 namespace {
 
@@ -28,8 +27,13 @@ class FileDescriptor {
     int fd_;
 };
 
-[[noreturn]] void fail(const char* what, const std::string& path, int error) {
-    throw std::runtime_error(std::string(what) + " \"" + path + "\". " + std::strerror(error));
+// "Cannot open file" and "Cannot read file", with the path and the system's words.
+[[noreturn]] void fail(bool opening, const std::string& path, int error) {
+    const std::string quoted = " \"" + path + "\". ";
+    throw ProgramError((opening ? "No se puede abrir el archivo" : "No se puede leer el archivo") +
+                           quoted + systemErrorText(error, Language::Spanish),
+                       (opening ? "Cannot open file" : "Cannot read file") + quoted +
+                           systemErrorText(error, Language::English));
 }
 
 }  // namespace
@@ -38,14 +42,14 @@ std::string readFileInFolder(const std::string& folder, const std::string& name)
     const std::string path = folder + name;
     const FileDescriptor file(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
     if (file.get() < 0) {
-        fail("Cannot open file", path, errno);
+        fail(true, path, errno);
     }
     struct stat info {};
     if (::fstat(file.get(), &info) != 0) {
-        fail("Cannot open file", path, errno);
+        fail(true, path, errno);
     }
     if (S_ISDIR(info.st_mode)) {
-        fail("Cannot open file", path, EISDIR);
+        fail(true, path, EISDIR);
     }
     std::string text;
     text.resize(static_cast<std::size_t>(info.st_size));
@@ -56,7 +60,7 @@ std::string readFileInFolder(const std::string& folder, const std::string& name)
             if (errno == EINTR) {
                 continue;
             }
-            fail("Cannot read file", path, errno);
+            fail(false, path, errno);
         }
         if (got == 0) {
             break;  // the file shrank while being read: keep what was there

@@ -8,6 +8,7 @@
 #include <cstring>
 #include <stdexcept>
 
+#include "data/error_text.h"
 #include "reports/chart_runner.h"
 #include "reports/read_app_file.h"
 
@@ -82,6 +83,11 @@ class TestChartRunner : public QObject {
                      QString("Cannot open file \"%1vis.dat\". No such file or "
                              "directory")
                          .arg(QString::fromStdString(folder_)));
+            // The Spanish program says it in Spanish, the system's words included.
+            QCOMPARE(QString::fromStdString(errorText(error, Language::Spanish)),
+                     QString::fromUtf8("No se puede abrir el archivo \"%1vis.dat\". No existe el "
+                                       "archivo o el directorio")
+                         .arg(QString::fromStdString(folder_)));
         }
         QCOMPARE(view.scripts.size(), std::size_t(3));
         // The next page tries again and, with the file back, runs everything.
@@ -146,6 +152,10 @@ class TestChartRunner : public QObject {
             QCOMPARE(QString(e.what()), QString("Cannot open file \"%1vis.dat\". %2")
                                             .arg(QString::fromStdString(folder_),
                                                  QString::fromLocal8Bit(std::strerror(error))));
+            const std::string spanish = errorText(e, Language::Spanish);
+            QVERIFY2(spanish.rfind("No se puede abrir el archivo", 0) == 0 &&
+                         spanish.find(std::strerror(error)) == std::string::npos,
+                     spanish.c_str());
         }
         QCOMPARE(view.scripts.size(), std::size_t(3));
     }
