@@ -180,7 +180,7 @@ bool AboutBox::eventFilter(QObject* watched, QEvent* event) {
 // presses Enter to leave it has not liked anything.
 void AboutBox::likeIfOnPageControl() {
     QPointer<AboutBox> self(this);
-    likeView->page()->runJavaScript(
+    likeView->evaluate(
         QStringLiteral("(function () { var e = document.activeElement;"
                        " return !!e && e !== document.body && e !== document.documentElement;"
                        " })()"),

@@ -1,8 +1,6 @@
 #include "app/every_chart_drawn.h"
 
-#include <QPointer>
 #include <QVariant>
-#include <QWebEnginePage>
 
 #include "htmlview/html_view.h"
 
@@ -19,11 +17,6 @@ const char* const kDrawEveryChart =
 }  // namespace
 
 void drawEveryChartThen(HtmlView& view, std::function<void(const QString& chartMark)> then) {
-    QPointer<HtmlView> alive(&view);
-    view.page()->runJavaScript(QString::fromLatin1(kDrawEveryChart),
-                               [alive, then = std::move(then)](const QVariant& mark) {
-                                   if (alive != nullptr) {
-                                       then(mark.toString());
-                                   }
-                               });
+    view.evaluate(QString::fromLatin1(kDrawEveryChart),
+                  [then = std::move(then)](const QVariant& mark) { then(mark.toString()); });
 }

@@ -22,7 +22,7 @@
 #include "app/app_icon.h"
 #include "app/application_title.h"
 #include "app/error_report.h"
-#include "app/fruit_list_order.h"
+#include "app/find_field.h"
 #include "app/product_page.h"
 #include "app/program_language.h"
 #include "app/view_script_target.h"
@@ -85,28 +85,31 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
 MainWindow::~MainWindow() = default;
 
 void MainWindow::loadFruitTable() {
-    // Nothing is connected yet, so selecting the first entry leaves the label its own text. When
-    // the table cannot be read the error goes on from here and the window keeps what it has.
-    // In Spanish the list is sorted as a Spanish reader expects; the model maps each entry back
-    // to its table line.
+    // Nothing is connected yet, so selecting the first entry raises nothing: the label shows what
+    // the model says (in English, its laid-out text). When the table cannot be read the error
+    // goes on from here and the window keeps what it has.
     const Language language = programLanguage();
     std::vector<std::string> lines;
     ::loadFruitTable(lines, language);
     model_ = ComparisonModel(std::move(lines), language);
-    if (language == Language::Spanish) {
-        model_.orderList(spanishListOrder(model_.state().fruitNames));
+    if (model_.state().fruitLabel) {
+        currentFruitLabel->setText(fromWindows1252(*model_.state().fruitLabel));
     }
     reportTabs->setTabText(reportTabs->indexOf(fruitReportTab),
                            literalCaption(model_.state().reportCaption));
-    for (const std::string& name : model_.state().fruitNames) {
-        fruitList->addItem(fromWindows1252(name));
-    }
-    fruitList->setCurrentRow(model_.state().selectedRow);
+    showFruitList();
     fruitReportView->htmlCode().add(placeholderPage(language));
     showComparisonTab(false);
 }
 
 void MainWindow::connectHandlers() {
+    connect(findField, &QLineEdit::textChanged, this,
+            guarded([this] { render(model_.findFruits(toWindows1252(findField->text()))); }));
+    connect(findField, &FindField::downPressed, this, [this] { fruitList->setFocus(); });
+    connect(findAction, &QAction::triggered, this, [this] {
+        findField->setFocus(Qt::ShortcutFocusReason);
+        findField->selectAll();
+    });
     connect(fruitList, &QListWidget::currentRowChanged, this,
             guarded([this] { render(model_.selectFruit(fruitList->currentRow())); }));
     connect(addButton, &QPushButton::clicked, this,
@@ -159,10 +162,7 @@ void MainWindow::render(const ComparisonChange& change) {
         return;
     }
     const ComparisonState& state = model_.state();
-    if (fruitList->currentRow() != state.selectedRow) {
-        const QSignalBlocker quiet(fruitList);
-        fruitList->setCurrentRow(state.selectedRow);
-    }
+    showFruitList();
     if (state.fruitLabel) {
         currentFruitLabel->setText(fromWindows1252(*state.fruitLabel));
     }
@@ -186,6 +186,27 @@ void MainWindow::render(const ComparisonChange& change) {
     if (change.comparisonChanged) {
         comparisonView->loadHtmlLines(state.comparisonReport);
         copyLinesInto(comparisonSource, state.comparisonReport);
+    }
+}
+
+// The list's entries and selection as the model has them; the window's own changes raise nothing.
+void MainWindow::showFruitList() {
+    const ComparisonState& state = model_.state();
+    const QSignalBlocker quiet(fruitList);
+    const auto rows = static_cast<int>(state.fruitNames.size());
+    bool same = fruitList->count() == rows;
+    for (int row = 0; same && row < rows; ++row) {
+        same = fruitList->item(row)->text() ==
+               fromWindows1252(state.fruitNames[static_cast<std::size_t>(row)]);
+    }
+    if (!same) {
+        fruitList->clear();
+        for (const std::string& name : state.fruitNames) {
+            fruitList->addItem(fromWindows1252(name));
+        }
+    }
+    if (fruitList->currentRow() != state.selectedRow) {
+        fruitList->setCurrentRow(state.selectedRow);
     }
 }
 

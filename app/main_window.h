@@ -18,6 +18,7 @@ class QTabWidget;
 class QToolBar;
 class QToolButton;
 class AboutBox;
+class FindField;
 class HtmlView;
 class RankingWindow;
 
@@ -51,6 +52,7 @@ class MainWindow : public QMainWindow {
     QToolBar* toolBar = nullptr;
     QToolButton* productPageButton = nullptr;
     QToolButton* aboutButton = nullptr;
+    FindField* findField = nullptr;
     QListWidget* fruitList = nullptr;
     QTabWidget* reportTabs = nullptr;
     QWidget* fruitReportTab = nullptr;
@@ -73,6 +75,7 @@ class MainWindow : public QMainWindow {
     QMenu* helpMenu = nullptr;
     QAction* aboutAction = nullptr;
     QAction* exitAction = nullptr;
+    QAction* findAction = nullptr;  // Ctrl+F: the keyboard to the find field
 
     // Runs the comparison page's chart scripts again; no control calls it.
     void redrawComparisonCharts();
@@ -94,6 +97,7 @@ class MainWindow : public QMainWindow {
     // Shows the model's state after an action and loads the pages the action wrote.
     void render(const ComparisonChange& change);
     void showComparisonTab(bool shown);
+    void showFruitList();
 
     // The menu "Report".
     struct ShownReport {

@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
@@ -20,6 +21,7 @@
 #include <QVBoxLayout>
 
 #include "app/app_fonts.h"
+#include "app/find_field.h"
 #include "app/keyboard_tool_button.h"
 #include "app/main_window.h"
 #include "app/report_view.h"
@@ -118,12 +120,24 @@ void MainWindow::buildClientArea() {
     columns->setSpacing(0);
     rows->addLayout(columns, 1);
 
+    // The find field over the list, both as wide as the list was designed.
+    auto* listColumn = new QVBoxLayout;
+    listColumn->setSpacing(0);
+    findField = named(new FindField(client), "findField");
+    findField->setFixedWidth(kListWidth);
+    findField->setPlaceholderText(tr("Find a fruit"));
+    listColumn->addWidget(findField);
     fruitList = named(new SingleChoiceList(client), "listafrutas");
     fruitList->setFixedWidth(kListWidth);
     fruitList->setSortingEnabled(false);
     fruitList->setUniformItemSizes(true);
     fruitList->setItemDelegate(new RowHeightDelegate(kListItemHeight, fruitList));
-    columns->addWidget(fruitList);
+    listColumn->addWidget(fruitList, 1);
+    columns->addLayout(listColumn);
+    findAction = new QAction(this);
+    findAction->setObjectName(QStringLiteral("findAction"));
+    findAction->setShortcut(QKeySequence::Find);
+    addAction(findAction);
 
     buildPages(client);
     columns->addWidget(reportTabs, 1);
@@ -131,8 +145,9 @@ void MainWindow::buildClientArea() {
     buildHiddenControls(client);
     describeControls();
 
-    // Top to bottom, left to right: the list, the current fruit, the comparison, the tool bar,
-    // the report tabs and the page under them.
+    // Top to bottom, left to right: the find field, the list, the current fruit, the comparison,
+    // the tool bar, the report tabs and the page under them.
+    setTabOrder(findField, fruitList);
     setTabOrder(fruitList, addButton);
     setTabOrder(addButton, comparedFruitsCombo);
     setTabOrder(comparedFruitsCombo, removeButton);
@@ -143,6 +158,7 @@ void MainWindow::buildClientArea() {
 }
 
 void MainWindow::describeControls() {
+    describe(findField, tr("Find a fruit"), tr("Lists only the fruits whose names hold the text"));
     describe(fruitList, tr("Fruits"), tr("The fruit to add to the comparison"));
     describe(addButton, tr("Add to comparison"),
              tr("Adds the fruit selected in the list to the comparison"));

@@ -4,10 +4,11 @@
 
 #include <QComboBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPointer>
+#include <QShortcut>
 #include <QVBoxLayout>
-#include <QWebEngineScript>
 #include <utility>
 
 #include "app/app_fonts.h"
@@ -25,25 +26,25 @@
 
 namespace {
 
-// The table row of the fruit whose name cell lies under a point of the page (CSS pixels), or -1.
-// The page puts each fruit's row in data-row of its table row.
-QString rowUnderPointScript(double x, double y) {
+// The table row of the fruit whose name cell holds an element of the page, or -1. The page puts
+// each fruit's row in data-row of its table row.
+QString rowOfElementScript(const QString& element) {
     return QStringLiteral(
-               "(function () { var e = document.elementFromPoint(%1, %2);"
+               "(function () { var e = %1;"
                " var name = e && e.closest ? e.closest('th[scope=\"row\"]') : null;"
                " var row = name ? name.parentElement.getAttribute('data-row') : null;"
                " return row === null ? -1 : Number(row); })()")
-        .arg(x)
-        .arg(y);
+        .arg(element);
 }
 
 }  // namespace
 
 RankingWindow::RankingWindow(std::vector<std::string> fruitLines, QWidget* parent)
-    : QWidget(parent, Qt::Window), fruitLines_(std::move(fruitLines)) {
+    : QDialog(parent), fruitLines_(std::move(fruitLines)) {
     setObjectName(QStringLiteral("RankingWindow"));
     setWindowTitle(tr("Rank fruits"));
     setWindowIcon(applicationIcon());
+    setSizeGripEnabled(true);
     setFont(tahomaFont(11));
 
     auto* label = new QLabel(tr("&Amount:"), this);
@@ -79,12 +80,20 @@ RankingWindow::RankingWindow(std::vector<std::string> fruitLines, QWidget* paren
     connect(amountCombo, &QComboBox::currentIndexChanged, this, guarded([this] { showRanking(); }));
     connect(rankView, &HtmlView::documentComplete, this,
             guarded([this] { runChartsIn(*rankView, runRankingCharts); }));
-    connect(rankView, &HtmlView::mousePressed, this,
-            [this](HtmlView*, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
-                if (button == Qt::LeftButton) {
-                    findClickedFruit(x, y);
-                }
-            });
+    connect(
+        rankView, &HtmlView::mousePressed, this,
+        [this](HtmlView*, Qt::MouseButton button, Qt::KeyboardModifiers, int x, int y) {
+            if (button == Qt::LeftButton) {
+                // CSS pixels of the page: the view's pixels over its zoom.
+                const double zoom = rankView->zoomFactor() > 0 ? rankView->zoomFactor() : 1.0;
+                chooseFruitOf(rowOfElementScript(QStringLiteral("document.elementFromPoint(%1, %2)")
+                                                     .arg(x / zoom)
+                                                     .arg(y / zoom)));
+            }
+        });
+    // Escape closes the window also from inside the page, which takes the key for itself.
+    auto* close = new QShortcut(QKeySequence(Qt::Key_Escape), this, this, &QDialog::reject);
+    close->setContext(Qt::WidgetWithChildrenShortcut);
     guarded([this] { showRanking(); })();
     amountCombo->setFocus();
 }
@@ -104,17 +113,24 @@ void RankingWindow::showRanking() {
     rankView->loadHtmlLines(rankingPageLines(fruitLines_, column(), programLanguage()));
 }
 
-void RankingWindow::findClickedFruit(int x, int y) {
-    const double zoom = rankView->zoomFactor() > 0 ? rankView->zoomFactor() : 1.0;
+void RankingWindow::keyPressEvent(QKeyEvent* event) {
+    // Enter in the page, where no control of the page took it: the fruit whose name has the focus.
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && rankView->hasFocus()) {
+        chooseFruitOf(rowOfElementScript(QStringLiteral("document.activeElement")));
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void RankingWindow::chooseFruitOf(const QString& findRowScript) {
     const int fruits = fruitLines_.empty() ? 0 : static_cast<int>(fruitLines_.size()) - 1;
     QPointer<RankingWindow> self(this);
-    rankView->page()->runJavaScript(rowUnderPointScript(x / zoom, y / zoom),
-                                    QWebEngineScript::ApplicationWorld,
-                                    [self, fruits](const QVariant& result) {
-                                        bool ok = false;
-                                        const int row = result.toInt(&ok);
-                                        if (self && ok && row >= 0 && row < fruits) {
-                                            emit self->fruitChosen(row);
-                                        }
-                                    });
+    rankView->evaluate(findRowScript, [self, fruits](const QVariant& result) {
+        bool ok = false;
+        const int row = result.toInt(&ok);
+        if (self && ok && row >= 0 && row < fruits) {
+            emit self->fruitChosen(row);
+        }
+    });
 }

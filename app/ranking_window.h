@@ -1,19 +1,21 @@
 #pragma once
 
-#include <QWidget>
+#include <QDialog>
 #include <cstddef>
 #include <string>
 #include <vector>
 
 class QComboBox;
+class QKeyEvent;
 class HtmlView;
 
 // The window "Rank fruits": a drop-down of the table's 32 amounts and a report view showing the
 // ranking of all fruits by the chosen one, its chart drawn by the chart scripts beside the program
-// after every page. A click on a fruit's name in the ranking raises fruitChosen with the fruit's
-// table row, which is also its row in the main window's fruit list. With a parent it is a window
-// of its own beside the parent, closed and destroyed with it.
-class RankingWindow : public QWidget {
+// after every page. A click on a fruit's name in the ranking, or Enter on the name the keyboard
+// has reached (Tab moves through the names), raises fruitChosen with the fruit's table row. A
+// modeless dialog: a window of its own beside its parent, closed by Escape, destroyed with the
+// parent.
+class RankingWindow : public QDialog {
     Q_OBJECT
   public:
     // fruitLines: the fruit table's lines, closing line included, as the main window loaded them.
@@ -30,9 +32,12 @@ class RankingWindow : public QWidget {
   signals:
     void fruitChosen(int tableRow);
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void showRanking();
-    void findClickedFruit(int x, int y);
+    void chooseFruitOf(const QString& findRowScript);
 
     std::vector<std::string> fruitLines_;
 };

@@ -43,3 +43,17 @@ bool EmbeddedPage::acceptNavigationRequest(const QUrl& url, NavigationType type,
     }
     return true;
 }
+
+void EmbeddedPage::javaScriptAlert(const QUrl& securityOrigin, const QString& msg) {
+    if (!silent_)
+        QWebEnginePage::javaScriptAlert(securityOrigin, msg);
+}
+
+bool EmbeddedPage::javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) {
+    return !silent_ && QWebEnginePage::javaScriptConfirm(securityOrigin, msg);
+}
+
+bool EmbeddedPage::javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
+                                    const QString& defaultValue, QString* result) {
+    return !silent_ && QWebEnginePage::javaScriptPrompt(securityOrigin, msg, defaultValue, result);
+}

@@ -15,6 +15,10 @@ class EmbeddedPage : public QWebEnginePage {
     // page is not to open the user's browser by itself.
     void noteUserInput() { userInput_ = true; }
 
+    // A silent page shows none of the boxes a script may ask for (alert, confirm, prompt): each
+    // is answered as if dismissed. Silent by default.
+    void setSilent(bool silent) { silent_ = silent; }
+
   signals:
     void consoleMessage(int level, const QString& message, int line, const QString& sourceId);
 
@@ -22,7 +26,12 @@ class EmbeddedPage : public QWebEnginePage {
     void javaScriptConsoleMessage(JavaScriptConsoleMessageLevel level, const QString& message,
                                   int lineNumber, const QString& sourceID) override;
     bool acceptNavigationRequest(const QUrl& url, NavigationType type, bool isMainFrame) override;
+    void javaScriptAlert(const QUrl& securityOrigin, const QString& msg) override;
+    bool javaScriptConfirm(const QUrl& securityOrigin, const QString& msg) override;
+    bool javaScriptPrompt(const QUrl& securityOrigin, const QString& msg,
+                          const QString& defaultValue, QString* result) override;
 
   private:
     bool userInput_ = false;
+    bool silent_ = true;
 };

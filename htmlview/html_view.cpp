@@ -233,6 +233,11 @@ void HtmlView::removePageFile() {
     }
 }
 
+void HtmlView::setSilent(bool silent) {
+    silent_ = silent;
+    page_->setSilent(silent);
+}
+
 void HtmlView::runScript(const std::string& scriptText, const std::string& language) {
     if (!hasDocument_)
         return;
@@ -240,14 +245,23 @@ void HtmlView::runScript(const std::string& scriptText, const std::string& langu
         qCWarning(lcHtmlView) << "Script language not supported:" << language.c_str();
         return;
     }
-    // The result is dropped, and so is any error; the callback only counts the script as done.
-    // Scripts run in call order.
+    // The result is dropped, and so is any error.
+    evaluate(fromWindows1252(scriptText), nullptr);
+}
+
+void HtmlView::evaluate(const QString& script, std::function<void(const QVariant&)> done) {
+    // Scripts run in call order; each counts as pending until its answer is back, so that a page
+    // whose script never ends is given up (giveUpHungPage).
     ++pendingScripts_;
     QPointer<HtmlView> self(this);
-    page_->runJavaScript(fromWindows1252(scriptText), QWebEngineScript::MainWorld,
-                         [self](const QVariant&) {
-                             if (self && self->pendingScripts_ > 0 && --self->pendingScripts_ == 0)
+    page_->runJavaScript(script, QWebEngineScript::MainWorld,
+                         [self, done = std::move(done)](const QVariant& result) {
+                             if (!self)
+                                 return;
+                             if (self->pendingScripts_ > 0 && --self->pendingScripts_ == 0)
                                  self->hungPageTimer_->stop();
+                             if (done)
+                                 done(result);
                          });
 }
 

@@ -5,6 +5,7 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWebEngineView>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +14,7 @@
 #include "view_settings.h"
 
 class QAction;
+class QVariant;
 class QMenu;
 class QWebEngineLoadingInfo;
 class EmbeddedPage;
@@ -41,6 +43,10 @@ class HtmlView : public QWebEngineView {
     // "javascript" (the only language of the program), "jscript", "ecmascript" or no name.
     void runScript(const std::string& scriptText, const std::string& language);
 
+    // Runs a script (already UTF-16) in the queue of runScript, also before the first page, and
+    // hands its result to done, unless the view is gone first.
+    void evaluate(const QString& script, std::function<void(const QVariant&)> done);
+
     // Shows a file ("/x/y/page.html") or a URL. An address that is no URL at all throws
     // std::invalid_argument.
     void navigate(const QString& address);
@@ -56,8 +62,9 @@ class HtmlView : public QWebEngineView {
     QString disableCtrlShortcuts() const { return disableCtrlShortcuts_; }
     void setDisableCtrlShortcuts(const QString& letters) { disableCtrlShortcuts_ = letters; }
     ScriptErrorAction scriptErrorAction() const { return ScriptErrorAction::Continue; }
+    // A silent view shows no box a page's script asks for (alert, confirm, prompt); on by default.
     bool silent() const { return silent_; }
-    void setSilent(bool silent) { silent_ = silent; }
+    void setSilent(bool silent);
     const PrintOptions& printOptions() const { return printOptions_; }
     PrintOptions& printOptions() { return printOptions_; }
 

@@ -4,6 +4,7 @@
 
 #include <QByteArray>
 #include <QCoreApplication>
+#include <QLoggingCategory>
 #include <cstdio>
 
 void prepareWebEngine() {
@@ -13,6 +14,9 @@ void prepareWebEngine() {
     prepared = true;
 
     QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+    // The engine describes its graphics set-up in some 25 lines at every start where there is no
+    // GPU; that is for those who ask (QT_LOGGING_RULES, which comes after this rule).
+    QLoggingCategory::setFilterRules(QStringLiteral("qt.webenginecontext.info=false"));
 
     QByteArray flags = qgetenv("QTWEBENGINE_CHROMIUM_FLAGS");
     const auto addFlag = [&flags](const char* flag) {

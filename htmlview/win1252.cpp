@@ -21,3 +21,24 @@ QString fromWindows1252(const std::string& bytes) {
     }
     return text;
 }
+
+std::string toWindows1252(const QString& text) {
+    std::string bytes;
+    bytes.reserve(static_cast<std::size_t>(text.size()));
+    for (const QChar c : text) {
+        const char16_t u = c.unicode();
+        if (u < 0x80 || (u >= 0xA0 && u <= 0xFF)) {
+            bytes += static_cast<char>(u);
+            continue;
+        }
+        char byte = '\x1A';
+        for (int i = 0; i < 32; ++i) {
+            if (kHighControls[i] == u) {
+                byte = static_cast<char>(0x80 + i);
+                break;
+            }
+        }
+        bytes += byte;
+    }
+    return bytes;
+}

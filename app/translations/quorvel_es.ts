@@ -174,6 +174,14 @@
         <source>Comparison</source>
         <translation>Comparación</translation>
     </message>
+    <message>
+        <source>Find a fruit</source>
+        <translation>Buscar una fruta</translation>
+    </message>
+    <message>
+        <source>Lists only the fruits whose names hold the text</source>
+        <translation>Muestra solo las frutas cuyo nombre contiene el texto</translation>
+    </message>
 </context>
 <context>
     <name>RankingWindow</name>

@@ -1,6 +1,7 @@
 #include "app_test_support.h"
 
 #include <QDesktopServices>
+#include <QStringList>
 #include <cstdio>
 #include <fstream>
 
@@ -25,6 +26,21 @@ void writeTestAppFiles() {
 
 void removeAppFile(const std::string& name) {
     std::remove((appFolder() + name).c_str());
+}
+
+// The centre of a cell of the row of table row, scrolled into view, in view pixels.
+QPoint cellOfRow(QWebEngineView* view, int row, const char* cell) {
+    const QStringList xy =
+        pageValue(view, QStringLiteral(
+                            "(function () { var c = document.querySelector('tr[data-row=\"%1\"]"
+                            " > %2'); c.scrollIntoView({block: 'center'});"
+                            " var r = c.getBoundingClientRect();"
+                            " return Math.round(r.left + 8) + ',' +"
+                            " Math.round(r.top + r.height / 2); })()")
+                            .arg(row)
+                            .arg(QLatin1String(cell)))
+            .split(QLatin1Char(','));
+    return xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt()) : QPoint(-1, -1);
 }
 
 QString scriptsRan(QWebEngineView* view) {

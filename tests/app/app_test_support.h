@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPoint>
 #include <QString>
 #include <QUrl>
 #include <string>
@@ -19,6 +20,9 @@ void writeTestScript(const std::string& name, const std::string& record);
 void writeTestAppFiles();  // all seven scripts and a small like page, beside the test program
 void removeAppFile(const std::string& name);
 QString scriptsRan(QWebEngineView* view);
+// The centre of a cell ("th", "td:last-child") of the ranking page's row of a table row,
+// scrolled into view, in view pixels.
+QPoint cellOfRow(QWebEngineView* view, int row, const char* cell);
 // Takes the product page's address instead of a browser.
 class UrlRecorder : public QObject {
     Q_OBJECT

@@ -22,6 +22,7 @@
 
 #include "app/about_box.h"
 #include "app/clickable_label.h"
+#include "app/find_field.h"
 #include "app/main_window.h"
 #include "app_test_support.h"
 #include "htmlview/html_view.h"
@@ -132,8 +133,9 @@ struct AppUnderTest {
     MainWindow& form = app.mainWindow();
     AboutBox& about = app.aboutBox();
     QList<QWidget*> formControls{
-        form.fruitList,         form.addButton,   form.comparedFruitsCombo, form.removeButton,
-        form.productPageButton, form.aboutButton, form.reportTabs,          form.fruitReportView};
+        form.findField,           form.fruitList,    form.addButton,
+        form.comparedFruitsCombo, form.removeButton, form.productPageButton,
+        form.aboutButton,         form.reportTabs,   form.fruitReportView};
     QList<QWidget*> aboutControls{about.likeView, about.productLink, about.okButton};
 
     bool showForm() {
@@ -225,11 +227,12 @@ class TestAccessibility : public QObject {
     void tabWalksTheDescribedOrder() {
         AppUnderTest t;
         QVERIFY(t.showForm());
-        // The list has the focus when the window opens; Tab goes round and comes back to it.
+        // The list has the focus when the window opens; Tab goes round, through the find field
+        // over the list, and comes back to it.
         QCOMPARE(QApplication::focusWidget(), t.form.fruitList);
         QCOMPARE(walkTabOrder(t.formControls),
                  (QStringList{"listafrutas", "Button4", "frutascombo", "Button5", "ToolButton2",
-                              "ToolButton1", "PageControl1", "wb", "listafrutas"}));
+                              "ToolButton1", "PageControl1", "wb", "findField", "listafrutas"}));
         t.form.hide();
 
         // The about box starts in its page, then the button and the link, then the page again.

@@ -10,6 +10,7 @@
 #include "data/app_folder.h"
 #include "data/fruit_table.h"
 #include "htmlview/html_view.h"
+#include "reports/ranking.h"
 
 namespace {
 
@@ -23,22 +24,6 @@ std::vector<std::string> fruitLines() {
 
 QString heading(RankingWindow& window) {
     return pageValue(window.rankView, QStringLiteral("document.querySelector('h1').textContent"));
-}
-
-// The centre of a cell of the row of table row, scrolled into view, in view pixels.
-QPoint cellOfRow(RankingWindow& window, int row, const char* cell) {
-    const QStringList xy =
-        pageValue(
-            window.rankView,
-            QStringLiteral("(function () { var c = document.querySelector('tr[data-row=\"%1\"]"
-                           " > %2'); c.scrollIntoView({block: 'center'});"
-                           " var r = c.getBoundingClientRect();"
-                           " return Math.round(r.left + 8) + ',' +"
-                           " Math.round(r.top + r.height / 2); })()")
-                .arg(row)
-                .arg(QLatin1String(cell)))
-            .split(QLatin1Char(','));
-    return xy.size() == 2 ? QPoint(xy[0].toInt(), xy[1].toInt()) : QPoint(-1, -1);
 }
 
 }  // namespace
@@ -70,6 +55,19 @@ class TestRankingWindow : public QObject {
                                   30000);
         QTRY_COMPARE_WITH_TIMEOUT(scriptsRan(window.rankView), kRankingRun, 30000);
         QCOMPARE(window.amountCombo->nextInFocusChain(), window.rankView);
+
+        // Tab goes on into the page and through the fruits' names; Enter selects the one that has
+        // the focus, the first ranked, and Escape closes the window.
+        QSignalSpy chosen(&window, &RankingWindow::fruitChosen);
+        QTest::keyClick(window.amountCombo, Qt::Key_Tab);
+        QTRY_VERIFY_WITH_TIMEOUT(window.rankView->hasFocus(), 30000);
+        QTest::keyClick(window.rankView->focusProxy(), Qt::Key_Tab);
+        QTest::keyClick(window.rankView->focusProxy(), Qt::Key_Return);
+        QTRY_COMPARE_WITH_TIMEOUT(chosen.count(), 1, 30000);
+        QCOMPARE(std::size_t(chosen.at(0).at(0).toInt()),
+                 rankTableRows(fruitLines(), 2).ranked.front());
+        QTest::keyClick(window.rankView->focusProxy(), Qt::Key_Escape);
+        QTRY_VERIFY_WITH_TIMEOUT(!window.isVisible(), 30000);
     }
 
     void missingScriptGivesOneBoxPerPage() {
@@ -103,10 +101,11 @@ class TestRankingWindow : public QObject {
         QVERIFY(page != nullptr);
 
         // The amount next to a name is no name: nothing is chosen.
-        QTest::mouseClick(page, Qt::LeftButton, {}, cellOfRow(window, 47, "td:last-child"));
+        QTest::mouseClick(page, Qt::LeftButton, {},
+                          cellOfRow(window.rankView, 47, "td:last-child"));
         // Guavas, far down the ranking, and the one fruit without an amount, at the end.
         for (const int row : {47, 43}) {
-            QTest::mouseClick(page, Qt::LeftButton, {}, cellOfRow(window, row, "th"));
+            QTest::mouseClick(page, Qt::LeftButton, {}, cellOfRow(window.rankView, row, "th"));
             QTRY_VERIFY_WITH_TIMEOUT(!chosen.isEmpty(), 30000);
             QCOMPARE(chosen.takeFirst().at(0).toInt(), row);
         }
