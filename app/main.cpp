@@ -4,9 +4,9 @@
 #include <cstdio>
 #include <stdexcept>
 
-#include "app/application.h"
-#include "app/program_language.h"
-#include "app/program_windows.h"
+#include "app/startup/application.h"
+#include "app/startup/program_language.h"
+#include "app/startup/program_windows.h"
 #include "htmlview/web_engine_setup.h"
 
 int main(int argc, char* argv[]) {

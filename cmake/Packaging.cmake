@@ -105,7 +105,7 @@ fruit in five tables, and all compared fruits side by side in ten tables.")
 # (its resources and locales, libqt6webengine6-data, come with libqt6webenginecore6).
 # Debian's symbols file for the engine library names the helper too; the package states it
 # itself so it does not rest on that.
-# The windows are laid out for Tahoma; where it is missing, tahomaFont (app/app_fonts.cpp) takes
+# The windows are laid out for Tahoma; where it is missing, tahomaFont (app/shared/app_fonts.cpp) takes
 # Liberation Sans, with whose metrics the fixed places and sizes of the labels were made. A
 # desktop installed without it has DejaVu Sans alone, whose wider letters clip the about box's
 # labels; the window tests check them with these fonts and a plain desktop's (tests/app).

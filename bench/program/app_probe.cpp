@@ -16,11 +16,11 @@
 #include <string>
 #include <vector>
 
-#include "app/about_box.h"
-#include "app/application.h"
-#include "app/chart_warm_up.h"
-#include "app/main_window.h"
-#include "app/program_windows.h"
+#include "app/about_box/about_box.h"
+#include "app/startup/application.h"
+#include "app/startup/chart_warm_up.h"
+#include "app/main_window/main_window.h"
+#include "app/startup/program_windows.h"
 #include "bench/program/bench_clock.h"
 #include "bench/program/chart_watch.h"
 #include "bench/program/process_memory.h"

@@ -7,7 +7,7 @@
 #include <QUrl>
 #include <string>
 
-#include "app/program_windows.h"
+#include "app/startup/program_windows.h"
 #include "gui_test_runner.h"
 #include "modal_watcher.h"
 #include "page_value.h"

@@ -11,9 +11,9 @@
 #include <QTest>
 #include <QToolButton>
 
-#include "app/about_box.h"
-#include "app/clickable_label.h"
-#include "app/main_window.h"
+#include "app/about_box/about_box.h"
+#include "app/about_box/clickable_label.h"
+#include "app/main_window/main_window.h"
 #include "app_test_support.h"
 #include "htmlview/html_view.h"
 

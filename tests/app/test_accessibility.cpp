@@ -20,10 +20,10 @@
 #include <QToolButton>
 #include <QWebEngineView>
 
-#include "app/about_box.h"
-#include "app/clickable_label.h"
-#include "app/find_field.h"
-#include "app/main_window.h"
+#include "app/about_box/about_box.h"
+#include "app/about_box/clickable_label.h"
+#include "app/main_window/find_field.h"
+#include "app/main_window/main_window.h"
 #include "app_test_support.h"
 #include "htmlview/html_view.h"
 

@@ -8,7 +8,7 @@
 #include <QTest>
 #include <QWebEnginePage>
 
-#include "app/main_window.h"
+#include "app/main_window/main_window.h"
 #include "app_test_support.h"
 #include "data/app_folder.h"
 #include "htmlview/html_view.h"

@@ -10,7 +10,7 @@
 #include <QTest>
 #include <QTextDocument>
 
-#include "app/main_window.h"
+#include "app/main_window/main_window.h"
 #include "app_test_support.h"
 #include "data/fruit.h"
 #include "data/fruit_table.h"

@@ -5,7 +5,7 @@
 #include <QTest>
 #include <stdexcept>
 
-#include "app/error_report.h"
+#include "app/startup/error_report.h"
 #include "app_test_support.h"
 
 namespace {

@@ -6,8 +6,8 @@
 #include <QTimer>
 #include <QWindow>
 
-#include "app/about_box.h"
-#include "app/main_window.h"
+#include "app/about_box/about_box.h"
+#include "app/main_window/main_window.h"
 #include "app_test_support.h"
 
 class TestExit : public QObject {

@@ -18,10 +18,10 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "app/about_box.h"
-#include "app/find_field.h"
-#include "app/main_window.h"
-#include "app/ranking_window.h"
+#include "app/about_box/about_box.h"
+#include "app/main_window/find_field.h"
+#include "app/main_window/main_window.h"
+#include "app/ranking/ranking_window.h"
 #include "app_test_support.h"
 #include "htmlview/html_view.h"
 #include "reports/placeholder_page.h"

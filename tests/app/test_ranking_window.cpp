@@ -5,7 +5,7 @@
 #include <QSignalSpy>
 #include <QTest>
 
-#include "app/ranking_window.h"
+#include "app/ranking/ranking_window.h"
 #include "app_test_support.h"
 #include "data/app_folder.h"
 #include "data/fruit_table.h"

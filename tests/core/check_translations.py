@@ -23,8 +23,8 @@ def messages(path):
 
 with tempfile.TemporaryDirectory() as tmp:
     fresh = os.path.join(tmp, "fresh_es.ts")
-    sources = sorted(glob.glob(os.path.join(app_dir, "*.cpp")) +
-                     glob.glob(os.path.join(app_dir, "*.h")))
+    sources = sorted(glob.glob(os.path.join(app_dir, "**", "*.cpp"), recursive=True) +
+                     glob.glob(os.path.join(app_dir, "**", "*.h"), recursive=True))
     subprocess.run([lupdate, "-silent", "-locations", "none", *sources, "-ts", fresh],
                    check=True, capture_output=True)
     wanted = messages(fresh)

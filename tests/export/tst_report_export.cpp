@@ -16,11 +16,11 @@
 #include <functional>
 #include <memory>
 
-#include "app/report_export.h"
-#include "app/report_file_name.h"
-#include "app/report_page_layout.h"
-#include "app/safe_file_write.h"
-#include "app/view_script_target.h"
+#include "app/report_out/report_export.h"
+#include "app/report_out/report_file_name.h"
+#include "app/report_out/report_export.h"
+#include "app/report_out/safe_file_write.h"
+#include "app/report_views/view_script_target.h"
 #include "data/fruit.h"
 #include "data/fruit_table.h"
 #include "htmlview/html_view.h"

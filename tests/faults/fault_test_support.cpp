@@ -13,8 +13,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/about_box.h"
-#include "app/main_window.h"
+#include "app/about_box/about_box.h"
+#include "app/main_window/main_window.h"
 #include "data/app_folder.h"
 #include "htmlview/html_view.h"
 

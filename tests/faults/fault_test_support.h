@@ -3,7 +3,7 @@
 #include <QString>
 #include <string>
 
-#include "app/program_windows.h"
+#include "app/startup/program_windows.h"
 #include "gui_test_runner.h"
 #include "modal_watcher.h"
 #include "page_value.h"

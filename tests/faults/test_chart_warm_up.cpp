@@ -7,9 +7,9 @@
 #include <QTest>
 #include <QWidget>
 
-#include "app/about_box.h"
-#include "app/chart_warm_up.h"
-#include "app/main_window.h"
+#include "app/about_box/about_box.h"
+#include "app/startup/chart_warm_up.h"
+#include "app/main_window/main_window.h"
 #include "fault_test_support.h"
 #include "htmlview/html_view.h"
 

@@ -14,7 +14,7 @@
 #include <QTest>
 #include <stdexcept>
 
-#include "app/main_window.h"
+#include "app/main_window/main_window.h"
 #include "compare/comparison_set.h"
 #include "data/fruit_table.h"
 #include "fault_test_support.h"

@@ -11,8 +11,8 @@
 #include <QToolButton>
 #include <QWebEnginePage>
 
-#include "app/about_box.h"
-#include "app/main_window.h"
+#include "app/about_box/about_box.h"
+#include "app/main_window/main_window.h"
 #include "fault_test_support.h"
 #include "htmlview/html_view.h"
 

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/main_window.h"
+#include "app/main_window/main_window.h"
 #include "fault_test_support.h"
 #include "htmlview/html_view.h"
 

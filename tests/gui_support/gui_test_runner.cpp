@@ -4,7 +4,7 @@
 #include <QTest>
 #include <cstdio>
 
-#include "app/application.h"
+#include "app/startup/application.h"
 #include "htmlview/web_engine_setup.h"
 
 std::vector<std::pair<QString, GuiTestFactory>>& registeredGuiTests() {

@@ -4,7 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/about_box.h"
+#include "app/about_box/about_box.h"
 
 ModalWatcher::ModalWatcher() {
     timer_.setInterval(10);

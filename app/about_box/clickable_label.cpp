@@ -1,4 +1,4 @@
-#include "app/clickable_label.h"
+#include "app/about_box/clickable_label.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>

@@ -1,6 +1,6 @@
 // The ranking window: the chosen amount's ranking page in a report view, the chart scripts after
 // every page, and a click on a fruit's name traced back to the fruit's table row.
-#include "app/ranking_window.h"
+#include "app/ranking/ranking_window.h"
 
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -11,12 +11,12 @@
 #include <QVBoxLayout>
 #include <utility>
 
-#include "app/app_fonts.h"
-#include "app/app_icon.h"
-#include "app/error_report.h"
-#include "app/program_language.h"
-#include "app/report_view.h"
-#include "app/view_script_target.h"
+#include "app/shared/app_fonts.h"
+#include "app/shared/app_icon.h"
+#include "app/startup/error_report.h"
+#include "app/startup/program_language.h"
+#include "app/report_views/report_view.h"
+#include "app/report_views/view_script_target.h"
 #include "data/nutrient_columns.h"
 #include "htmlview/html_view.h"
 #include "htmlview/win1252.h"

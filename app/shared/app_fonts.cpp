@@ -1,4 +1,4 @@
-#include "app/app_fonts.h"
+#include "app/shared/app_fonts.h"
 
 #include <QStringList>
 

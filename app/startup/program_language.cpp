@@ -1,4 +1,4 @@
-#include "app/program_language.h"
+#include "app/startup/program_language.h"
 
 #include <QCoreApplication>
 #include <QLibraryInfo>

@@ -1,9 +1,9 @@
-#include "app/program_windows.h"
+#include "app/startup/program_windows.h"
 
-#include "app/about_box.h"
-#include "app/centre_on_screen.h"
-#include "app/chart_warm_up.h"
-#include "app/main_window.h"
+#include "app/about_box/about_box.h"
+#include "app/shared/centre_on_screen.h"
+#include "app/startup/chart_warm_up.h"
+#include "app/main_window/main_window.h"
 
 ProgramWindows::ProgramWindows(bool warmUpCharts)
     : mainWindow_(std::make_unique<MainWindow>()),

@@ -1,4 +1,4 @@
-#include "app/chart_warm_up.h"
+#include "app/startup/chart_warm_up.h"
 
 #include <QPointer>
 #include <QWebEnginePage>
@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "app/every_chart_drawn.h"
-#include "app/view_script_target.h"
+#include "app/report_views/every_chart_drawn.h"
+#include "app/report_views/view_script_target.h"
 #include "data/fruit.h"
 #include "data/fruit_table.h"
 #include "htmlview/html_view.h"

@@ -1,4 +1,4 @@
-#include "app/report_view.h"
+#include "app/report_views/report_view.h"
 
 #include "htmlview/html_view.h"
 

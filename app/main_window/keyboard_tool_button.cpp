@@ -1,4 +1,4 @@
-#include "app/keyboard_tool_button.h"
+#include "app/main_window/keyboard_tool_button.h"
 
 #include <QKeyEvent>
 

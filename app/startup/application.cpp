@@ -1,10 +1,10 @@
-#include "app/application.h"
+#include "app/startup/application.h"
 
 #include <exception>
 
-#include "app/app_icon.h"
-#include "app/application_title.h"
-#include "app/error_report.h"
+#include "app/shared/app_icon.h"
+#include "app/shared/application_title.h"
+#include "app/startup/error_report.h"
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {
     setApplicationName(QString::fromLatin1(kApplicationTitle));

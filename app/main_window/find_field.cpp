@@ -1,4 +1,4 @@
-#include "app/find_field.h"
+#include "app/main_window/find_field.h"
 
 #include <QKeyEvent>
 

@@ -8,10 +8,10 @@
 #include <QMenuBar>
 #include <QTabWidget>
 
-#include "app/error_report.h"
-#include "app/main_window.h"
-#include "app/ranking_window.h"
-#include "app/report_export.h"
+#include "app/startup/error_report.h"
+#include "app/main_window/main_window.h"
+#include "app/ranking/ranking_window.h"
+#include "app/report_out/report_export.h"
 #include "htmlview/html_view.h"
 #include "htmlview/win1252.h"
 

@@ -1,4 +1,4 @@
-#include "app/single_choice_list.h"
+#include "app/main_window/single_choice_list.h"
 
 SingleChoiceList::SingleChoiceList(QWidget* parent) : QListWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);

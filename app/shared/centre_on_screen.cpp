@@ -1,4 +1,4 @@
-#include "app/centre_on_screen.h"
+#include "app/shared/centre_on_screen.h"
 
 #include <QScreen>
 #include <QStyle>

@@ -1,4 +1,4 @@
-#include "app/view_script_target.h"
+#include "app/report_views/view_script_target.h"
 
 #include "htmlview/html_view.h"
 

@@ -1,4 +1,4 @@
-#include "app/app_icon.h"
+#include "app/shared/app_icon.h"
 
 #include <QFile>
 

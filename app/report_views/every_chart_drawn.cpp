@@ -1,4 +1,4 @@
-#include "app/every_chart_drawn.h"
+#include "app/report_views/every_chart_drawn.h"
 
 #include <QVariant>
 

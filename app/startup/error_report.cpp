@@ -1,10 +1,10 @@
-#include "app/error_report.h"
+#include "app/startup/error_report.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
-#include "app/application_title.h"
-#include "app/program_language.h"
+#include "app/shared/application_title.h"
+#include "app/startup/program_language.h"
 #include "data/error_text.h"
 
 QString errorBoxText(const QString& text) {

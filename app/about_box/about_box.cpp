@@ -1,4 +1,4 @@
-#include "app/about_box.h"
+#include "app/about_box/about_box.h"
 
 #include <QFile>
 #include <QGroupBox>
@@ -8,12 +8,12 @@
 #include <QPushButton>
 #include <QWebEnginePage>
 
-#include "app/app_fonts.h"
-#include "app/app_icon.h"
-#include "app/centre_on_screen.h"
-#include "app/clickable_label.h"
-#include "app/error_report.h"
-#include "app/product_page.h"
+#include "app/shared/app_fonts.h"
+#include "app/shared/app_icon.h"
+#include "app/shared/centre_on_screen.h"
+#include "app/about_box/clickable_label.h"
+#include "app/startup/error_report.h"
+#include "app/shared/product_page.h"
 #include "data/app_folder.h"
 #include "htmlview/html_view.h"
 

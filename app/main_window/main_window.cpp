@@ -1,6 +1,6 @@
 // The main window's life (creation, closing, destruction), the user's actions handed to the
 // comparison model, and the model's state shown in the controls.
-#include "app/main_window.h"
+#include "app/main_window/main_window.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -17,15 +17,15 @@
 #include <QToolButton>
 #include <utility>
 
-#include "app/about_box.h"
-#include "app/app_fonts.h"
-#include "app/app_icon.h"
-#include "app/application_title.h"
-#include "app/error_report.h"
-#include "app/find_field.h"
-#include "app/product_page.h"
-#include "app/program_language.h"
-#include "app/view_script_target.h"
+#include "app/about_box/about_box.h"
+#include "app/shared/app_fonts.h"
+#include "app/shared/app_icon.h"
+#include "app/shared/application_title.h"
+#include "app/startup/error_report.h"
+#include "app/main_window/find_field.h"
+#include "app/shared/product_page.h"
+#include "app/startup/program_language.h"
+#include "app/report_views/view_script_target.h"
 #include "data/fruit_table.h"
 #include "htmlview/html_view.h"
 #include "htmlview/win1252.h"

@@ -1,21 +1,23 @@
-#include "app/report_export.h"
+#include "app/report_out/report_export.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
+#include <QMarginsF>
 #include <QMessageBox>
+#include <QPageSize>
 #include <QPointer>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <memory>
 
-#include "app/application_title.h"
-#include "app/every_chart_drawn.h"
-#include "app/program_language.h"
-#include "app/report_file_name.h"
-#include "app/report_page_layout.h"
-#include "app/safe_file_write.h"
+#include "app/report_out/report_file_name.h"
+#include "app/report_out/safe_file_write.h"
+#include "app/report_views/every_chart_drawn.h"
+#include "app/shared/application_title.h"
+#include "app/startup/program_language.h"
 #include "htmlview/html_view.h"
+#include "htmlview/view_settings.h"
 #include "reports/comparison_csv.h"
 
 namespace {
@@ -122,4 +124,18 @@ void exportComparisonCsv(QWidget* parent, const std::vector<std::string>& fruitL
         writeFileSafely(path, QByteArray(csv.data(), static_cast<qsizetype>(csv.size())));
     if (!error.isEmpty())
         showExportError(parent, error);
+}
+
+QPageLayout reportPageLayout(const PrintOptions& options, const QLocale& locale) {
+    const PrintMargins& m = options.Margins;
+    const bool none = m.Left == 0 && m.Top == 0 && m.Right == 0 && m.Bottom == 0;
+    const QMarginsF margins =
+        none ? QMarginsF(kReportMarginMm, kReportMarginMm, kReportMarginMm, kReportMarginMm)
+             : QMarginsF(m.Left, m.Top, m.Right, m.Bottom);
+    const QPageSize size(locale.measurementSystem() == QLocale::ImperialUSSystem ? QPageSize::Letter
+                                                                                 : QPageSize::A4);
+    const auto orientation = options.Orientation == PrintOrientation::Landscape
+                                 ? QPageLayout::Landscape
+                                 : QPageLayout::Portrait;
+    return QPageLayout(size, orientation, margins, QPageLayout::Millimeter);
 }

@@ -1,4 +1,4 @@
-#include "app/report_file_name.h"
+#include "app/report_out/report_file_name.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,4 +1,4 @@
-#include "app/safe_file_write.h"
+#include "app/report_out/safe_file_write.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -6,7 +6,7 @@
 #include <QFileInfo>
 #include <string_view>
 
-#include "app/program_language.h"
+#include "app/startup/program_language.h"
 #include "data/error_text.h"
 #include "reports/save_file.h"
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QLocale>
+#include <QPageLayout>
 #include <QString>
 #include <cstddef>
 #include <functional>
@@ -7,6 +9,7 @@
 #include <vector>
 
 class QWidget;
+struct PrintOptions;
 class HtmlView;
 
 // Taking a report out of the program: the page of a report view printed or saved as PDF with its
@@ -34,3 +37,11 @@ void exportComparisonCsv(QWidget* parent, const std::vector<std::string>& fruitL
 // called when the view goes away first.
 void writeViewPdf(HtmlView& view, const QString& path,
                   std::function<void(const QString& error)> done);
+
+// The margins of a printed report when the view's print options give none: 0.75 inch.
+inline constexpr double kReportMarginMm = 19.05;
+
+// The page a report is printed on or saved as PDF: Letter where the locale measures in inches
+// (the United States), A4 elsewhere; the view's print margins (millimetres) on each side, or
+// kReportMarginMm on every side when they are all zero; the view's orientation.
+QPageLayout reportPageLayout(const PrintOptions& options, const QLocale& locale = QLocale());

@@ -1,4 +1,4 @@
-#include "app/product_page.h"
+#include "app/shared/product_page.h"
 
 #include <QDesktopServices>
 

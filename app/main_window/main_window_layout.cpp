@@ -14,19 +14,19 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
 
-#include "app/app_fonts.h"
-#include "app/find_field.h"
-#include "app/keyboard_tool_button.h"
-#include "app/main_window.h"
-#include "app/report_view.h"
-#include "app/row_height_delegate.h"
-#include "app/single_choice_list.h"
+#include "app/main_window/find_field.h"
+#include "app/main_window/keyboard_tool_button.h"
+#include "app/main_window/main_window.h"
+#include "app/main_window/single_choice_list.h"
+#include "app/report_views/report_view.h"
+#include "app/shared/app_fonts.h"
 #include "htmlview/html_view.h"
 
 namespace {
@@ -34,6 +34,21 @@ namespace {
 constexpr int kPanelHeight = 113;
 constexpr int kListWidth = 249;
 constexpr int kListItemHeight = 13;
+
+// Draws list entries as usual but lays them out at a fixed height in pixels.
+class RowHeightDelegate : public QStyledItemDelegate {
+  public:
+    RowHeightDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        size.setHeight(height_);
+        return size;
+    }
+
+  private:
+    int height_;
+};
 
 template <typename Widget>
 Widget* named(Widget* widget, const char* name) {
