@@ -6,35 +6,12 @@
 #include "data/app_folder.h"
 #include "data/fruit_table.h"
 #include "data/nutrient_columns.h"
+#include "reports/html_text.h"
 #include "reports/local_amount.h"
 #include "reports/page_head.h"
 #include "reports/ranking.h"
 
 namespace {
-
-// A field that is no amount may hold any text: it goes into the page as text, never as markup.
-std::string escaped(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
 
 // A field of blanks and control characters says as little as an empty one.
 bool isBlank(const std::string& field) {
@@ -154,7 +131,7 @@ std::vector<std::string> rankingPageLines(const std::vector<std::string>& fruitL
             const std::string& line = fruitLines[row];
             const std::string field = fieldOf(line, column);
             const std::string text =
-                isBlank(field) ? words.noAmount : escaped(field) + words.notAnAmount;
+                isBlank(field) ? words.noAmount : escapedHtml(field) + words.notAnAmount;
             lines.push_back(rowStart(row) + nameCell(line, language) + "<td>" + text +
                             "</td></tr>");
         }
