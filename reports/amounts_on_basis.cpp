@@ -93,13 +93,16 @@ std::string measureLabel(const HouseholdMeasure& measure, Language language) {
            localAmount(measure.gramsText, language) + " g)";
 }
 
-std::string basisPhrase(const AmountsOnBasis& amounts, Language language) {
+std::string basisLabel(const AmountsOnBasis& amounts, Language language) {
     const BasisWords& words = wordsOf(language);
-    std::string phrase = words.per + amounts.label;
-    if (amounts.weight.fellBack) {
-        phrase += amounts.basis == Basis::PerPortion ? words.noMeasure : words.noEnergy;
+    if (!amounts.weight.fellBack) {
+        return amounts.label;
     }
-    return phrase;
+    return amounts.label + (amounts.basis == Basis::PerPortion ? words.noMeasure : words.noEnergy);
+}
+
+std::string basisPhrase(const AmountsOnBasis& amounts, Language language) {
+    return wordsOf(language).per + basisLabel(amounts, language);
 }
 
 std::string sharedBasisPhrase(Basis basis, Language language) {

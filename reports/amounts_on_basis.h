@@ -42,6 +42,10 @@ AmountsOnBasis amountsOnBasis(const std::string& tableLine,
 // A measure as the user reads it: "1 cup, sliced (165 g)"; in Spanish "0,5 taza (70 g)".
 std::string measureLabel(const HouseholdMeasure& measure, Language language);
 
+// What the amounts are given for: the label, and for a fruit that fell back to 100 g why:
+// "100 g (no household measure)".
+std::string basisLabel(const AmountsOnBasis& amounts, Language language);
+
 // What the amounts are given for, as a phrase: "per 1 cup, sliced (165 g)", "por 100 kcal (192 g)";
 // a fruit that fell back to 100 g says why: "per 100 g (no household measure)".
 std::string basisPhrase(const AmountsOnBasis& amounts, Language language);

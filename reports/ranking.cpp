@@ -25,10 +25,18 @@ Ranking rankTableRows(const std::vector<std::string>& fruitLines, std::size_t co
     if (column < kFirstAmountColumn || column > kLastAmountColumn) {
         throw std::out_of_range("No amount column " + std::to_string(column) + " (1 to 32)");
     }
+    std::vector<std::optional<double>> amountOfRow;
+    for (std::size_t row = 0; row + 1 < fruitLines.size(); ++row) {
+        amountOfRow.push_back(amountOf(fieldOf(fruitLines[row], column)));
+    }
+    return rankAmounts(amountOfRow);
+}
+
+Ranking rankAmounts(const std::vector<std::optional<double>>& amountOfRow) {
     Ranking ranking;
     std::vector<std::pair<double, std::size_t>> amounts;
-    for (std::size_t row = 0; row + 1 < fruitLines.size(); ++row) {
-        if (const auto amount = amountOf(fieldOf(fruitLines[row], column))) {
+    for (std::size_t row = 0; row < amountOfRow.size(); ++row) {
+        if (const auto& amount = amountOfRow[row]) {
             amounts.emplace_back(*amount, row);
         } else {
             ranking.unranked.push_back(row);

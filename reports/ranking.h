@@ -27,6 +27,9 @@ struct Ranking {
 // outside 1 to 32 throws std::out_of_range.
 Ranking rankTableRows(const std::vector<std::string>& fruitLines, std::size_t column);
 
+// The same order for amounts already read, one per row (nothing for a row without an amount).
+Ranking rankAmounts(const std::vector<std::optional<double>>& amountOfRow);
+
 // Field column of a table line as the table writes it: empty when the line has fewer fields.
 std::string fieldOf(const std::string& line, std::size_t column);
 
