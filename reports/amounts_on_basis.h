@@ -27,8 +27,10 @@ struct AmountsOnBasis {
     bool asTableWritesIt() const {
         return basis == Basis::Per100g && standard == DailyValueStandard::None;
     }
-    // The table's own weight: amounts as the fruit record holds them.
-    bool per100g() const { return weight.basis == Basis::Per100g; }
+    // Asked per 100 g, the table's own weight: amounts as the fruit record holds them. A fruit
+    // that falls back to 100 g on another basis shows its amounts as the other fruits do, with
+    // unknown amounts unknown.
+    bool per100g() const { return basis == Basis::Per100g; }
 };
 
 // The amounts of a fruit table line (its raw fields, so that an empty field stays unknown) on a
