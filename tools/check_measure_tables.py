@@ -13,6 +13,8 @@ import os
 import re
 import sys
 
+from check_fruit_tables import Report
+
 HERE = os.path.dirname(os.path.abspath(__file__))
 REPO = os.path.dirname(HERE)
 
@@ -39,15 +41,6 @@ EXACT_LINES = {
         1: b"0;2;1;fruta sin desperdicio;4.8",
     },
 }
-
-
-class Report:
-    def __init__(self):
-        self.problems = 0
-
-    def fail(self, where, what):
-        self.problems += 1
-        print("%s: %s" % (where, what))
 
 
 def read_lines(path, encoding, report):
