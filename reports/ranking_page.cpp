@@ -147,6 +147,7 @@ std::vector<std::string> rankingPageLines(const std::vector<std::string>& fruitL
         sayBasis(words, name, basis, language);
         // A fruit that cannot have the basis (it fell back to 100 g) ranks with the unknown.
         std::vector<std::optional<double>> amountOfRow;
+        amountOfRow.reserve(amountsOfRow.size());
         for (const AmountsOnBasis& amounts : amountsOfRow) {
             amountOfRow.push_back(amounts.weight.fellBack ? std::nullopt : amounts.amounts[column]);
         }
