@@ -75,11 +75,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     buildMenu();
     buildClientArea();
     buildReportMenu();
+    buildAmountsMenu();
     // The client area is the designed size; the menu bar comes on top of it.
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     guarded([this] { loadFruitTable(); })();
     connectHandlers();
     connectReportMenu();
+    connectAmountsMenu();
 }
 
 MainWindow::~MainWindow() = default;
@@ -187,6 +189,7 @@ void MainWindow::render(const ComparisonChange& change) {
         comparisonView->loadHtmlLines(state.comparisonReport);
         copyLinesInto(comparisonSource, state.comparisonReport);
     }
+    showPortionMenu();
 }
 
 void MainWindow::showComparisonTab(bool shown) {

@@ -46,8 +46,12 @@ void MainWindow::connectReportMenu() {
                 saveViewAsPdf(this, *report.view, report.name);
             }));
     connect(exportCsvAction, &QAction::triggered, this, guarded([this] {
+                std::vector<AmountsOnBasis> amounts;
+                for (const std::size_t line : model_.comparedTableLines()) {
+                    amounts.push_back(model_.amountsOf(line));
+                }
                 exportComparisonCsv(
-                    this, tableLinesOf(model_.state().comparedNames, model_.fruitLines()));
+                    this, tableLinesOf(model_.state().comparedNames, model_.fruitLines()), amounts);
             }));
     connect(rankAction, &QAction::triggered, this, guarded([this] { showRankingWindow(); }));
 }
@@ -76,6 +80,7 @@ void MainWindow::showRankingWindow() {
         connect(rankingWindow_, &RankingWindow::fruitChosen, this, [this](int tableLine) {
             fruitList->setCurrentRow(model_.rowOf(static_cast<std::size_t>(tableLine)));
         });
+        showAmountsInRanking();
     }
     rankingWindow_->show();
     rankingWindow_->raise();

@@ -101,7 +101,16 @@ std::size_t RankingWindow::column() const {
 }
 
 void RankingWindow::showRanking() {
-    rankView->loadHtmlLines(rankingPageLines(fruitLines_, column(), programLanguage()));
+    rankView->loadHtmlLines(
+        rankingPageLines(fruitLines_, column(), programLanguage(), amountsOfRow_));
+}
+
+void RankingWindow::setAmounts(std::vector<AmountsOnBasis> amountsOfRow) {
+    if (amountsOfRow.empty() && amountsOfRow_.empty()) {
+        return;  // per 100 g as it was: the page stands
+    }
+    amountsOfRow_ = std::move(amountsOfRow);
+    showRanking();
 }
 
 void RankingWindow::findClickedFruit(int x, int y) {

@@ -108,9 +108,11 @@ void saveViewAsPdf(QWidget* parent, HtmlView& view, const QString& suggestedBase
     });
 }
 
-void exportComparisonCsv(QWidget* parent, const std::vector<std::string>& tableLines) {
+void exportComparisonCsv(QWidget* parent, const std::vector<std::string>& tableLines,
+                         const std::vector<AmountsOnBasis>& amounts) {
     // Made before asking, so a broken line is reported before the user picks a file.
-    const std::string csv = comparisonCsv(tableLines, programLanguage());
+    const std::string csv = amounts.empty() ? comparisonCsv(tableLines, programLanguage())
+                                            : comparisonCsv(tableLines, programLanguage(), amounts);
     const QString path = askSavePath(
         parent, QCoreApplication::translate("ReportExport", "Export Comparison as CSV"),
         QStringLiteral("comparison.csv"),

@@ -129,19 +129,80 @@ void ComparisonModel::fillChosenFromSet() {
 }
 
 bool ComparisonModel::writeChosenFruitReport() {
-    if (state_.chosenIndex < 0) {
-        return false;  // nothing chosen
-    }
     // The chosen fruit is found in the list by its name, and its report is written from that
     // table line.
+    const auto line = chosenTableLine();
+    if (!line) {
+        return false;  // nothing chosen
+    }
+    state_.fruitReport =
+        singleFruitReportLines(Fruit(fruitLines_[*line], language_), amountsOf(*line));
+    return true;
+}
+
+std::optional<std::size_t> ComparisonModel::chosenTableLine() const {
+    if (state_.chosenIndex < 0) {
+        return std::nullopt;
+    }
     const std::string& chosen = state_.comparedNames[static_cast<std::size_t>(state_.chosenIndex)];
     const auto found = std::find(state_.fruitNames.begin(), state_.fruitNames.end(), chosen);
     if (found == state_.fruitNames.end()) {
-        return false;
+        return std::nullopt;
     }
-    const auto row = static_cast<int>(found - state_.fruitNames.begin());
-    state_.fruitReport = singleFruitReportLines(Fruit(fruitLines_[tableLineOf(row)], language_));
-    return true;
+    return tableLineOf(static_cast<int>(found - state_.fruitNames.begin()));
+}
+
+std::vector<std::size_t> ComparisonModel::comparedTableLines() const {
+    std::vector<std::size_t> lines;
+    for (const std::string& name : state_.comparedNames) {
+        const auto found = std::find(state_.fruitNames.begin(), state_.fruitNames.end(), name);
+        if (found != state_.fruitNames.end()) {
+            lines.push_back(tableLineOf(static_cast<int>(found - state_.fruitNames.begin())));
+        }
+    }
+    return lines;
+}
+
+const std::vector<HouseholdMeasure>& ComparisonModel::measuresOf(std::size_t tableLine) const {
+    static const std::vector<HouseholdMeasure> kNone;
+    return tableLine < measures_.size() ? measures_[tableLine] : kNone;
+}
+
+std::size_t ComparisonModel::portionOf(std::size_t tableLine) const {
+    const auto chosen = portions_.find(tableLine);
+    return chosen == portions_.end() ? 0 : chosen->second;
+}
+
+AmountsOnBasis ComparisonModel::amountsOf(std::size_t tableLine) const {
+    return amountsOnBasis(fruitLines_.at(tableLine), measuresOf(tableLine), basis_,
+                          portionOf(tableLine), standard_, language_);
+}
+
+ComparisonChange ComparisonModel::setAmounts(Basis basis, DailyValueStandard standard) {
+    basis_ = basis;
+    standard_ = standard;
+    ComparisonChange change;
+    change.fruitReportChanged = writeChosenFruitReport();
+    if (compared_.count() >= 2) {
+        writeComparison();
+        change.comparisonChanged = true;
+    }
+    return change;
+}
+
+ComparisonChange ComparisonModel::choosePortion(std::size_t tableLine, std::size_t portion) {
+    if (portion >= measuresOf(tableLine).size()) {
+        throw std::out_of_range("No portion " + std::to_string(portion + 1) + " of that fruit");
+    }
+    portions_[tableLine] = portion;
+    if (basis_ != Basis::PerPortion) {
+        return {};  // kept for when the pages are per portion
+    }
+    const std::vector<std::size_t> compared = comparedTableLines();
+    if (std::find(compared.begin(), compared.end(), tableLine) == compared.end()) {
+        return {};
+    }
+    return setAmounts(basis_, standard_);
 }
 
 void ComparisonModel::setCaption(const std::string& fruitName) {
@@ -150,5 +211,9 @@ void ComparisonModel::setCaption(const std::string& fruitName) {
 }
 
 void ComparisonModel::writeComparison() {
-    state_.comparisonReport = comparisonReportLines(compared_.fruits());
+    std::vector<AmountsOnBasis> amounts;
+    for (const std::size_t line : comparedTableLines()) {
+        amounts.push_back(amountsOf(line));
+    }
+    state_.comparisonReport = comparisonReportLines(compared_.fruits(), amounts);
 }
