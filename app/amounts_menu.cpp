@@ -16,6 +16,8 @@
 
 namespace {
 
+// The program's settings are in the desktop's place for them: ~/.config/Quorvel/Quorvel.conf.
+const QString kSettingsName = QStringLiteral("Quorvel");
 const QString kBasisKey = QStringLiteral("amounts/basis");
 const QString kStandardKey = QStringLiteral("amounts/standard");
 
@@ -75,7 +77,7 @@ void MainWindow::connectAmountsMenu() {
         guarded(
             [this, fruits] { model_.setMeasures(loadMeasureTable(programLanguage(), fruits)); })();
     }
-    const QSettings settings;
+    const QSettings settings(kSettingsName, kSettingsName);
     const QString basis = settings.value(kBasisKey).toString();
     const QString standard = settings.value(kStandardKey).toString();
     QAction* const basisActions[] = {per100gAction, perPortionAction, per100kcalAction};
@@ -93,12 +95,13 @@ void MainWindow::connectAmountsMenu() {
     }
     for (QAction* action : {per100gAction, perPortionAction, per100kcalAction, noDailyValuesAction,
                             usDailyValuesAction, euDailyValuesAction}) {
-        connect(action, &QAction::triggered, this, guarded([this] { applyAmounts(); }));
+        connect(action, &QAction::triggered, this, guarded([this] { applyAmounts(true); }));
     }
-    guarded([this] { applyAmounts(); })();
+    // What the last run chose, without writing it back.
+    guarded([this] { applyAmounts(false); })();
 }
 
-void MainWindow::applyAmounts() {
+void MainWindow::applyAmounts(bool remember) {
     QAction* const basisActions[] = {per100gAction, perPortionAction, per100kcalAction};
     QAction* const standardActions[] = {noDailyValuesAction, usDailyValuesAction,
                                         euDailyValuesAction};
@@ -108,9 +111,11 @@ void MainWindow::applyAmounts() {
         basis = basisActions[i]->isChecked() ? i : basis;
         standard = standardActions[i]->isChecked() ? i : standard;
     }
-    QSettings settings;
-    settings.setValue(kBasisKey, QLatin1String(kBases[basis].second));
-    settings.setValue(kStandardKey, QLatin1String(kStandards[standard].second));
+    if (remember) {
+        QSettings settings(kSettingsName, kSettingsName);
+        settings.setValue(kBasisKey, QLatin1String(kBases[basis].second));
+        settings.setValue(kStandardKey, QLatin1String(kStandards[standard].second));
+    }
     render(model_.setAmounts(kBases[basis].first, kStandards[standard].first));
     showAmountsInRanking();
 }

@@ -115,10 +115,10 @@ class MainWindow : public QMainWindow {
     void showRankingWindow();
 
     // The menu "Amounts": the model and the ranking on the checked basis and standard, which the
-    // settings keep for the next run.
+    // settings keep for the next run when the user chose them.
     void buildAmountsMenu();
     void connectAmountsMenu();
-    void applyAmounts();
+    void applyAmounts(bool remember);
     void showAmountsInRanking();
     void showPortionMenu();
 

@@ -13,7 +13,6 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTabWidget>
 #include <QTest>
 #include <QToolBar>
@@ -234,9 +233,9 @@ class TestMainWindow : public QObject {
     }
 
     void amountsMenuChoosesTheBasisAndRemembersIt() {
-        // The settings of this test stay apart from the user's.
-        QStandardPaths::setTestModeEnabled(true);
-        QSettings().remove(QStringLiteral("amounts"));
+        // The test runner keeps the settings apart from the user's; this test starts afresh.
+        QSettings settings(QStringLiteral("Quorvel"), QStringLiteral("Quorvel"));
+        settings.remove(QStringLiteral("amounts"));
         {
             ProgramWindows app;
             MainWindow& form = app.mainWindow();
@@ -292,8 +291,7 @@ class TestMainWindow : public QObject {
             form.noDailyValuesAction->trigger();
             QCOMPARE(form.model().state().fruitReport.size(), std::size_t(19));
         }
-        QSettings().remove(QStringLiteral("amounts"));
-        QStandardPaths::setTestModeEnabled(false);
+        settings.remove(QStringLiteral("amounts"));
     }
 
     void webPageButtonOpensTheProductPage() {
