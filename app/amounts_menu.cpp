@@ -3,7 +3,6 @@
 // remembered between runs.
 #include <QAction>
 #include <QActionGroup>
-#include <QComboBox>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSettings>
@@ -134,7 +133,15 @@ void MainWindow::showAmountsInRanking() {
 }
 
 void MainWindow::showPortionMenu() {
-    portionMenu->clear();
+    // The entries go later, not now: the one the user picked may be what called for this.
+    for (QAction* action : portionMenu->actions()) {
+        portionMenu->removeAction(action);
+        action->deleteLater();
+    }
+    for (QActionGroup* group :
+         portionMenu->findChildren<QActionGroup*>(QString(), Qt::FindDirectChildrenOnly)) {
+        group->deleteLater();
+    }
     const auto line = model_.chosenTableLine();
     if (!line) {
         portionMenu->setTitle(tr("Portion"));
