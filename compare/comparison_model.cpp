@@ -141,12 +141,61 @@ void ComparisonModel::fillChosenFromSet() {
 }
 
 bool ComparisonModel::writeChosenFruitReport() {
-    if (state_.chosenIndex < 0) {
+    const auto line = chosenTableLine();
+    if (!line) {
         return false;  // nothing chosen
     }
-    const std::size_t line = state_.comparedLines[static_cast<std::size_t>(state_.chosenIndex)];
-    state_.fruitReport = singleFruitReportLines(Fruit(fruitLines_[line], language_));
+    state_.fruitReport =
+        singleFruitReportLines(Fruit(fruitLines_[*line], language_), amountsOf(*line));
     return true;
+}
+
+std::optional<std::size_t> ComparisonModel::chosenTableLine() const {
+    if (state_.chosenIndex < 0) {
+        return std::nullopt;
+    }
+    return state_.comparedLines[static_cast<std::size_t>(state_.chosenIndex)];
+}
+
+const std::vector<HouseholdMeasure>& ComparisonModel::measuresOf(std::size_t tableLine) const {
+    static const std::vector<HouseholdMeasure> kNone;
+    return tableLine < measures_.size() ? measures_[tableLine] : kNone;
+}
+
+std::size_t ComparisonModel::portionOf(std::size_t tableLine) const {
+    const auto chosen = portions_.find(tableLine);
+    return chosen == portions_.end() ? 0 : chosen->second;
+}
+
+AmountsOnBasis ComparisonModel::amountsOf(std::size_t tableLine) const {
+    return amountsOnBasis(fruitLines_.at(tableLine), measuresOf(tableLine), basis_,
+                          portionOf(tableLine), standard_, language_);
+}
+
+ComparisonChange ComparisonModel::setAmounts(Basis basis, DailyValueStandard standard) {
+    basis_ = basis;
+    standard_ = standard;
+    ComparisonChange change;
+    change.fruitReportChanged = writeChosenFruitReport();
+    if (compared_.count() >= 2) {
+        writeComparison();
+        change.comparisonChanged = true;
+    }
+    return change;
+}
+
+ComparisonChange ComparisonModel::choosePortion(std::size_t tableLine, std::size_t portion) {
+    if (portion >= measuresOf(tableLine).size()) {
+        throw std::out_of_range("No portion " + std::to_string(portion + 1) + " of that fruit");
+    }
+    portions_[tableLine] = portion;
+    if (basis_ != Basis::PerPortion) {
+        return {};  // kept for when the pages are per portion
+    }
+    if (!compared_.contains(tableLine)) {
+        return {};
+    }
+    return setAmounts(basis_, standard_);
 }
 
 void ComparisonModel::captionChosenFruit() {
@@ -155,5 +204,9 @@ void ComparisonModel::captionChosenFruit() {
 }
 
 void ComparisonModel::writeComparison() {
-    state_.comparisonReport = comparisonReportLines(compared_.fruits());
+    std::vector<AmountsOnBasis> amounts;
+    for (const std::size_t line : compared_.tableLines()) {
+        amounts.push_back(amountsOf(line));
+    }
+    state_.comparisonReport = comparisonReportLines(compared_.fruits(), amounts);
 }

@@ -1,10 +1,16 @@
 #pragma once
 
+#include <map>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "compare/comparison_set.h"
 #include "compare/comparison_state.h"
+#include "data/amount_basis.h"
+#include "data/daily_values.h"
+#include "data/household_measures.h"
+#include "reports/amounts_on_basis.h"
 
 // The rules behind the main window: the fruit list, the fruits being compared and the one chosen in
 // the drop-down, and what each action of the user changes. Every action either completes or, when
@@ -47,6 +53,25 @@ class ComparisonModel {
 
     static const char* const kLimitMessage;
 
+    // The amounts the pages show: the fruits' household measures (none until set), the basis and
+    // standard (100 g without percentages at first) and each fruit's chosen portion (its usual
+    // one, the first measure, until the user picks another).
+    void setMeasures(MeasureTable measures) { measures_ = std::move(measures); }
+    // The measures of a table line; none for a fruit without or a line outside the table.
+    const std::vector<HouseholdMeasure>& measuresOf(std::size_t tableLine) const;
+    Basis basis() const { return basis_; }
+    DailyValueStandard standard() const { return standard_; }
+    std::size_t portionOf(std::size_t tableLine) const;
+    // Both pages are written again on the new basis and standard.
+    ComparisonChange setAmounts(Basis basis, DailyValueStandard standard);
+    // A fruit's portion (0 to its number of measures - 1; throws std::out_of_range past them); its
+    // pages are written again when they show it per portion.
+    ComparisonChange choosePortion(std::size_t tableLine, std::size_t portion);
+    // The amounts of a table line on the chosen basis, in the model's language.
+    AmountsOnBasis amountsOf(std::size_t tableLine) const;
+    // The table line of the fruit chosen in the drop-down.
+    std::optional<std::size_t> chosenTableLine() const;
+
   private:
     void fillChosenFromSet();
     bool writeChosenFruitReport();
@@ -60,4 +85,8 @@ class ComparisonModel {
     std::vector<std::size_t> tableLineOfRow_;  // entry r of the list shows this table line
     ComparisonSet compared_;
     ComparisonState state_;
+    MeasureTable measures_;
+    Basis basis_ = Basis::Per100g;
+    DailyValueStandard standard_ = DailyValueStandard::None;
+    std::map<std::size_t, std::size_t> portions_;  // table line -> measure, when not the usual
 };

@@ -11,6 +11,10 @@ extern const unsigned char quorvel_table_endat[];
 extern const std::size_t quorvel_table_endat_size;
 extern const unsigned char quorvel_table_esdat[];
 extern const std::size_t quorvel_table_esdat_size;
+extern const unsigned char quorvel_table_enmeasures[];
+extern const std::size_t quorvel_table_enmeasures_size;
+extern const unsigned char quorvel_table_esmeasures[];
+extern const std::size_t quorvel_table_esmeasures_size;
 
 namespace {
 
@@ -24,6 +28,8 @@ struct Resource {
 const Resource kResources[] = {
     {"endat", "text", quorvel_table_endat, &quorvel_table_endat_size},
     {"esdat", "text", quorvel_table_esdat, &quorvel_table_esdat_size},
+    {"enmeasures", "text", quorvel_table_enmeasures, &quorvel_table_enmeasures_size},
+    {"esmeasures", "text", quorvel_table_esmeasures, &quorvel_table_esmeasures_size},
 };
 
 }  // namespace

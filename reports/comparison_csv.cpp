@@ -55,6 +55,26 @@ std::vector<std::string> fruitRow(const std::string& line, Language language) {
     return cells;
 }
 
+// The words of a file on a basis.
+struct BasisCsvWords {
+    const char* amounts;  // before the basis, on the first line
+    const char* basis;
+    const char* weight;
+    const char* share;  // before an amount's name
+};
+
+const BasisCsvWords kEnglishWords = {"Amounts ", "Basis", "Weight (g)", "% of daily value: "};
+const BasisCsvWords kSpanishWords = {"Cantidades ", "Base", "Peso (g)", "% del valor diario: "};
+
+// The text of an amount in the file: as the table writes it per 100 g, scaled on another basis,
+// empty when unknown.
+std::string amountText(const AmountsOnBasis& amounts, const std::string& field, std::size_t j) {
+    if (amounts.per100g()) {
+        return field;
+    }
+    return amounts.amounts[j] ? scaledAmountText(*amounts.amounts[j]) : std::string();
+}
+
 }  // namespace
 
 std::string csvField(std::string_view text, char separator) {
@@ -78,6 +98,56 @@ std::string comparisonCsv(const std::vector<std::string>& fruitLines,
     appendRow(csv, headerRow(language), language);
     for (const std::size_t line : fruits) {
         appendRow(csv, fruitRow(fruitLines.at(line), language), language);
+    }
+    return csv;
+}
+
+std::string comparisonCsv(const std::vector<std::string>& fruitLines,
+                          const std::vector<std::size_t>& fruits, Language language,
+                          const std::vector<AmountsOnBasis>& amounts) {
+    if (amounts.size() != fruits.size()) {
+        throw std::invalid_argument("The file needs the amounts of every fruit");
+    }
+    if (amounts.empty() || amounts.front().asTableWritesIt()) {
+        return comparisonCsv(fruitLines, fruits, language);
+    }
+    const BasisCsvWords& words = language == Language::Spanish ? kSpanishWords : kEnglishWords;
+    const Basis basis = amounts.front().basis;
+    const DailyValueStandard standard = amounts.front().standard;
+    std::string csv;
+    std::string title = words.amounts + sharedBasisPhrase(basis, language);
+    if (standard != DailyValueStandard::None) {
+        title += ", " + standardTitle(standard, language);
+    }
+    appendRow(csv, {title}, language);
+
+    const auto& columns = tableColumns(language);
+    std::vector<std::string> header = headerRow(language);
+    header.insert(header.begin() + 1, {words.basis, words.weight});
+    std::vector<std::size_t> shared;
+    for (std::size_t j = 1; j < kFieldCount; ++j) {
+        if (hasDailyValue(standard, j)) {
+            shared.push_back(j);
+            header.push_back(words.share + std::string(columns[j].name));
+        }
+    }
+    appendRow(csv, header, language);
+    for (std::size_t f = 0; f < fruits.size(); ++f) {
+        const std::string& line = fruitLines.at(fruits[f]);
+        const std::vector<std::string> fields = fruitRow(line, language);
+        std::vector<std::string> cells{
+            fields[0], basisLabel(amounts[f], language),
+            localAmount(scaledAmountText(amounts[f].weight.grams), language)};
+        std::vector<std::string> raw;
+        splitByDelimiter(raw, line, ";");
+        for (std::size_t j = 1; j < kFieldCount; ++j) {
+            cells.push_back(localAmount(amountText(amounts[f], raw[j], j), language));
+        }
+        for (const std::size_t j : shared) {
+            const auto& percent = amounts[f].percents[j];
+            cells.push_back(percent ? percentText(*percent) : std::string());
+        }
+        appendRow(csv, cells, language);
     }
     return csv;
 }

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "data/language.h"
+#include "reports/amounts_on_basis.h"
 
 // The compared fruits as a CSV file for spreadsheets: UTF-8, comma-separated, every line ended by
 // CR LF. The header row is "Fruit", then "Name (unit)" of each of the 32 amounts in the table's
@@ -21,6 +22,17 @@
 std::string comparisonCsv(const std::vector<std::string>& fruitLines,
                           const std::vector<std::size_t>& fruits,
                           Language language = Language::English);
+
+// The same fruits on the basis of amounts (amounts[i] those of fruits[i], all on one basis and
+// standard). Unless that is 100 g without a standard (the file above), the file says its basis: a
+// first line "Amounts per portion, % of US daily values"; the header gets "Basis" and "Weight (g)"
+// after "Fruit" and a column "% of daily value: Name" for every amount with a daily value; each row
+// its fruit's weight ("1 cup, sliced (165 g)", 165), the amounts on it (empty when unknown) and
+// the whole percentages ("<1" below 1). Raises std::invalid_argument unless there are as many
+// amounts as lines.
+std::string comparisonCsv(const std::vector<std::string>& fruitLines,
+                          const std::vector<std::size_t>& fruits, Language language,
+                          const std::vector<AmountsOnBasis>& amounts);
 
 // One field as RFC 4180 asks: in double quotes, inner quotes doubled, when it holds the separator,
 // a double quote, a CR or an LF; otherwise as it is.

@@ -28,10 +28,19 @@ Ranking rankTableRows(const std::vector<std::string>& fruitLines, std::size_t co
     if (column < kFirstAmountColumn || column > kLastAmountColumn) {
         throw std::out_of_range("No amount column " + std::to_string(column) + " (1 to 32)");
     }
+    std::vector<std::optional<double>> amountOfRow;
+    for (std::size_t row = 0; row + 1 < fruitLines.size(); ++row) {
+        amountOfRow.push_back(amountOf(fieldOf(fruitLines[row], column)));
+    }
+    return rankAmounts(amountOfRow, fruitListOrder(fruitListNames(fruitLines, language), language));
+}
+
+Ranking rankAmounts(const std::vector<std::optional<double>>& amountOfRow,
+                    const std::vector<std::size_t>& listOrder) {
     Ranking ranking;
     std::vector<std::pair<double, std::size_t>> amounts;
-    for (const std::size_t row : fruitListOrder(fruitListNames(fruitLines, language), language)) {
-        if (const auto amount = amountOf(fieldOf(fruitLines[row], column))) {
+    for (const std::size_t row : listOrder) {
+        if (const auto& amount = amountOfRow.at(row)) {
             amounts.emplace_back(*amount, row);
         } else {
             ranking.unranked.push_back(row);

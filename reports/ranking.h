@@ -19,9 +19,8 @@ struct Ranking {
     // Table rows whose field is an amount: largest first, equal amounts in the fruit list's order.
     std::vector<std::size_t> ranked;
     // Table rows whose field is no amount, in the fruit list's order: empty, missing from a short
-    // line, or
-    // a text that is not a number of zero or more (such a field is bad data; the page shows its
-    // text instead of guessing a value).
+    // line, or a text that is not a number of zero or more (such a field is bad data; the page
+    // shows its text instead of guessing a value).
     std::vector<std::size_t> unranked;
 };
 
@@ -31,6 +30,11 @@ struct Ranking {
 // A column outside 1 to 32 throws std::out_of_range.
 Ranking rankTableRows(const std::vector<std::string>& fruitLines, std::size_t column,
                       Language language = Language::English);
+
+// The same order for amounts already read, one per row (nothing for a row without an amount),
+// the rows visited in the fruit list's order (listOrder: every row once).
+Ranking rankAmounts(const std::vector<std::optional<double>>& amountOfRow,
+                    const std::vector<std::size_t>& listOrder);
 
 // Field column of a table line as the table writes it: empty when the line has fewer fields.
 std::string fieldOf(const std::string& line, std::size_t column);

@@ -1,40 +1,19 @@
 #include "reports/ranking_page.h"
 
 #include <optional>
+#include <stdexcept>
 #include <utility>
 
 #include "data/app_folder.h"
 #include "data/fruit_table.h"
+#include "data/name_folding.h"
 #include "data/nutrient_columns.h"
+#include "reports/html_text.h"
 #include "reports/local_amount.h"
 #include "reports/page_head.h"
 #include "reports/ranking.h"
 
 namespace {
-
-// A field that is no amount may hold any text: it goes into the page as text, never as markup.
-std::string escaped(const std::string& text) {
-    std::string out;
-    for (const char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
 
 // A field of blanks and control characters says as little as an empty one.
 bool isBlank(const std::string& field) {
@@ -50,16 +29,61 @@ std::string rowStart(std::size_t row) {
     return "<tr data-row=\"" + std::to_string(row) + "\">";
 }
 
-std::string nameCell(const std::string& line, Language language) {
-    // Focusable, so that the keyboard moves through the fruits (Tab) and Enter selects one.
-    return "<th scope=\"row\" tabindex=\"0\">" + displayNameOf(line, language) + "</th>";
+// Focusable, so that the keyboard moves through the fruits (Tab) and Enter selects one.
+std::string nameCell(const std::string& line, Language language, const std::string& after = {}) {
+    return "<th scope=\"row\" tabindex=\"0\">" + displayNameOf(line, language) + after + "</th>";
 }
 
 // The page's own words around the amount's name.
 struct RankingWords {
     std::string title, introduction, rankedHeading, noneRanked, rankedCaption, rankHead, fruitHead,
-        unrankedHeading, unrankedIntroduction, unrankedCaption, noAmount, notAnAmount;
+        unrankedHeading, unrankedIntroduction, unrankedCaption, noAmount, notAnAmount, noWeight,
+        nameBasis;
 };
+
+// The words of a ranking on another basis than 100 g: which weight of each fruit is compared, and
+// why a fruit without that weight has no rank.
+void sayBasis(RankingWords& words, const std::string& name, Basis basis, Language language) {
+    const bool portion = basis == Basis::PerPortion;
+    if (language == Language::Spanish) {
+        words.introduction =
+            "<p>" + name +
+            (portion ? " en una raci\xF3n de cada fruta (la indicada junto a su nombre)"
+                     : " en 100 kcal de cada fruta") +
+            ", de mayor a menor; las cantidades iguales, en el orden de la lista de frutas. Un " +
+            "clic en el nombre de una fruta la selecciona en la lista de frutas.</p>";
+        words.rankedCaption = name + (portion ? " por raci\xF3n" : " por 100 kcal");
+        words.unrankedHeading = "<h2>Sin cantidad de " + name + " o sin " +
+                                (portion ? "medida casera"
+                                         : "energ\xED"
+                                           "a") +
+                                "</h2>";
+        words.unrankedIntroduction = "<p>Estas frutas no tienen puesto: la tabla no da su " + name +
+                                     (portion ? " o no tienen ninguna medida casera.</p>"
+                                              : " o su energ\xED"
+                                                "a.</p>");
+        words.noWeight = portion ? "sin medida casera"
+                                 : "sin energ\xED"
+                                   "a";
+        words.nameBasis = " \x97 ";
+        return;
+    }
+    words.introduction =
+        "<p>" + name +
+        (portion ? " in a portion of each fruit (the one named beside it)"
+                 : " in 100 kcal of each fruit") +
+        ", from the most to the least; equal amounts in the order of the fruit list. A click " +
+        "on a fruit's name selects it in the fruit list.</p>";
+    words.rankedCaption = name + (portion ? " per portion" : " per 100 kcal");
+    words.unrankedHeading = "<h2>No amount of " + name + " or no " +
+                            (portion ? "household measure" : "energy") + "</h2>";
+    words.unrankedIntroduction = "<p>These fruits have no rank: the table gives no amount of " +
+                                 name +
+                                 (portion ? " for them, or they have no household measure.</p>"
+                                          : " or no energy for them.</p>");
+    words.noWeight = portion ? "no household measure" : "no energy";
+    words.nameBasis = " \x97 ";
+}
 
 RankingWords rankingWords(const std::string& name, Language language) {
     if (language == Language::Spanish) {
@@ -78,7 +102,9 @@ RankingWords rankingWords(const std::string& name, Language language) {
                     " para estas frutas, as\xED que no tienen puesto.</p>",
                 name + ": sin cantidad",
                 "sin cantidad",
-                " (no es una cantidad)"};
+                " (no es una cantidad)",
+                "",
+                ""};
     }
     return {"<h1>Fruits ranked by " + name + "</h1>",
             "<p>" + name + " in 100 g of each fruit, from the most to the least; equal " +
@@ -94,18 +120,44 @@ RankingWords rankingWords(const std::string& name, Language language) {
                 " for these fruits, so they have no rank.</p>",
             name + ": no amount",
             "no amount",
-            " (not an amount)"};
+            " (not an amount)",
+            "",
+            ""};
 }
 
 }  // namespace
 
 std::vector<std::string> rankingPageLines(const std::vector<std::string>& fruitLines,
                                           std::size_t column, Language language) {
-    const Ranking ranking = rankTableRows(fruitLines, column, language);
+    return rankingPageLines(fruitLines, column, language, {});
+}
+
+std::vector<std::string> rankingPageLines(const std::vector<std::string>& fruitLines,
+                                          std::size_t column, Language language,
+                                          const std::vector<AmountsOnBasis>& amountsOfRow) {
+    const Basis basis = amountsOfRow.empty() ? Basis::Per100g : amountsOfRow.front().basis;
+    const bool onBasis = basis != Basis::Per100g;
+    Ranking ranking = rankTableRows(fruitLines, column, language);
     const std::string name = tableColumns(language)[column].name;
     const std::string unit = tableColumns(language)[column].unit;
-    const RankingWords words = rankingWords(name, language);
-
+    RankingWords words = rankingWords(name, language);
+    std::string tableAttributes;
+    if (onBasis) {
+        if (amountsOfRow.size() + 1 != fruitLines.size()) {
+            throw std::invalid_argument("The ranking needs the amounts of every fruit");
+        }
+        sayBasis(words, name, basis, language);
+        // A fruit that cannot have the basis (it fell back to 100 g) ranks with the unknown.
+        std::vector<std::optional<double>> amountOfRow;
+        amountOfRow.reserve(amountsOfRow.size());
+        for (const AmountsOnBasis& amounts : amountsOfRow) {
+            amountOfRow.push_back(amounts.weight.fellBack ? std::nullopt : amounts.amounts[column]);
+        }
+        ranking = rankAmounts(amountOfRow,
+                              fruitListOrder(fruitListNames(fruitLines, language), language));
+        tableAttributes =
+            " data-qv-per=\"" + escapedHtml(sharedBasisPhrase(basis, language)) + "\"";
+    }
     std::vector<std::string> lines;
     lines.reserve(ranking.ranked.size() + ranking.unranked.size() + 16);
     appendPageHead(lines, appFolder(), language);
@@ -116,7 +168,7 @@ std::vector<std::string> rankingPageLines(const std::vector<std::string>& fruitL
     if (ranking.ranked.empty()) {
         lines.push_back(words.noneRanked);
     } else {
-        lines.emplace_back("<table id=\"ranking\">");
+        lines.push_back("<table id=\"ranking\"" + tableAttributes + ">");
         lines.push_back("<caption>" + words.rankedCaption +
                         "</caption><thead><tr><th scope=\"col\">" + words.rankHead +
                         "</th><th scope=\"col\">" + words.fruitHead + "</th><th scope=\"col\">" +
@@ -128,15 +180,16 @@ std::vector<std::string> rankingPageLines(const std::vector<std::string>& fruitL
             const std::size_t row = ranking.ranked[i];
             const std::string& line = fruitLines[row];
             const std::string field = fieldOf(line, column);
-            const double amount = *amountOf(field);
+            const double amount = onBasis ? *amountsOfRow[row].amounts[column] : *amountOf(field);
             if (!previous || amount != *previous) {
                 rank = i + 1;
                 previous = amount;
             }
             std::string cells = rowStart(row) + "<td>" + std::to_string(rank) + "</td>";
-            cells += nameCell(line, language);
+            cells += onBasis ? nameCell(line, language, words.nameBasis + amountsOfRow[row].label)
+                             : nameCell(line, language);
             cells += "<td>";
-            cells += localAmount(field, language);
+            cells += localAmount(onBasis ? scaledAmountText(amount) : field, language);
             cells += unit;
             cells += "</td></tr>";
             lines.push_back(std::move(cells));
@@ -154,8 +207,11 @@ std::vector<std::string> rankingPageLines(const std::vector<std::string>& fruitL
         for (const std::size_t row : ranking.unranked) {
             const std::string& line = fruitLines[row];
             const std::string field = fieldOf(line, column);
-            const std::string text =
-                isBlank(field) ? words.noAmount : escaped(field) + words.notAnAmount;
+            std::string text =
+                isBlank(field) ? words.noAmount : escapedHtml(field) + words.notAnAmount;
+            if (onBasis && amountsOfRow[row].weight.fellBack) {
+                text = words.noWeight;
+            }
             lines.push_back(rowStart(row) + nameCell(line, language) + "<td>" + text +
                             "</td></tr>");
         }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "data/language.h"
+#include "reports/amounts_on_basis.h"
 
 // The ranking page: every fruit of the table once, ranked by the amount in field column (1 to
 // 32). First a table of the fruits with an amount, largest first (rankTableRows), each row a rank
@@ -16,3 +17,12 @@
 std::vector<std::string> rankingPageLines(const std::vector<std::string>& fruitLines,
                                           std::size_t column,
                                           Language language = Language::English);
+
+// The same ranking on the basis of amountsOfRow (one per fruit row, all on one basis): each fruit's
+// amount in its own portion, named beside its name, or in 100 kcal of it; the table tells the
+// chart (data-qv-per). A fruit without that weight (no household measure, no energy) ranks after
+// the others with the unknown amounts and says why. Per 100 g, or with no amounts, the page above.
+// Throws std::invalid_argument unless there are amounts for every fruit row.
+std::vector<std::string> rankingPageLines(const std::vector<std::string>& fruitLines,
+                                          std::size_t column, Language language,
+                                          const std::vector<AmountsOnBasis>& amountsOfRow);

@@ -1,7 +1,9 @@
-// The single-fruit report page: a heading, the energy and five tables of amounts per 100 g.
+// The single-fruit report page: a heading, the energy and five tables of amounts per 100 g, or on
+// another basis, with a table of the shares of the daily values when a standard is chosen.
 #include "reports/single_fruit_report.h"
 
 #include "data/app_folder.h"
+#include "reports/html_text.h"
 #include "reports/local_amount.h"
 #include "reports/page_head.h"
 
@@ -29,6 +31,16 @@ struct PageWords {
     const char* vitaminHead;
     const char* fattyAcidsHead;
     const char* amountHead;
+    // On another basis than 100 g, and with a standard.
+    const char* basisIntroduction;  // followed by the basis phrase and "</p>"
+    const char* nameBasisSeparator;
+    const char* usNote;
+    const char* euNote;
+    const char* sharesHeading;
+    const char* sharesStart;
+    const char* sharesEnd;
+    const char* sharesHead;
+    const char* unknownShares;  // followed by the names of the unknown amounts and "</p>"
 };
 
 const PageWords kEnglish = {
@@ -50,6 +62,16 @@ const PageWords kEnglish = {
     "<th>Vitamin</th>",
     "<th>Fatty acids</th>",
     "<td>For each 100g</td>",
+    "<p>Nutritional values ",
+    " \x97 ",
+    "<p>Percentages of the US daily values for adults (FDA, 2016 rule).</p>",
+    "<p>Percentages of the EU reference intakes (Regulation 1169/2011); sodium counts as salt, "
+    "2.5 times its weight.</p>",
+    "<h2>% of daily value:</h2>",
+    "",
+    " % of daily value",
+    "<td>% of daily value</td>",
+    "<p>No percentage for the amounts the table does not give: ",
 };
 
 // Windows-1252: 0xC1 is "Á".
@@ -75,61 +97,131 @@ const PageWords kSpanish = {
     "<th>\xC1"
     "cidos grasos</th>",
     "<td>Por cada 100 g</td>",
+    "<p>Valores nutricionales ",
+    " \x97 ",
+    "<p>Porcentajes de los valores diarios de EE. UU. para adultos (FDA, norma de 2016).</p>",
+    "<p>Porcentajes de las ingestas de referencia de la UE (Reglamento 1169/2011); el sodio "
+    "cuenta como sal, 2,5 veces su peso.</p>",
+    "<h2>% del valor diario:</h2>",
+    "% del valor diario: ",
+    "",
+    "<td>% del valor diario</td>",
+    "<p>Sin porcentaje para las cantidades que la tabla no da: ",
 };
+
+// A phrase with a capital first letter, for a table head: "Per 1 cup, sliced (165 g)".
+std::string capitalized(std::string text) {
+    if (!text.empty() && text[0] >= 'a' && text[0] <= 'z') {
+        text[0] = static_cast<char>(text[0] - 'a' + 'A');
+    }
+    return text;
+}
 
 class PageWriter {
   public:
-    explicit PageWriter(const Fruit& fruit)
+    PageWriter(const Fruit& fruit, const AmountsOnBasis& amounts)
         : language_(fruit.language()),
           words_(language_ == Language::Spanish ? kSpanish : kEnglish),
-          name_(fruit.displayName()) {}
+          fruit_(fruit),
+          amounts_(amounts),
+          name_(fruit.displayName()),
+          phrase_(basisPhrase(amounts, language_)) {
+        // The tables tell the charts their basis unless it is the 100 g they assume.
+        if (!amounts.per100g()) {
+            perAttribute_ = " data-qv-per=\"" + escapedHtml(phrase_) + "\"";
+        }
+    }
 
     const PageWords& words() const { return words_; }
+    const std::string& phrase() const { return phrase_; }
 
-    std::string row(const NutrientEntry& entry) const {
-        return "<tr><th>" + entry.name + "</th><td>" + localAmount(entry.value, language_) +
-               entry.unit + "</td></tr>";
+    std::string row(std::size_t k) const {
+        return "<tr><th>" + fruit_.displayEntries()[k].name + "</th><td>" + cell(k) + "</td></tr>";
     }
 
-    std::string convertedRow(const NutrientEntry& entry, const std::string& milligrams) const {
-        return "<tr><th>" + entry.name + "</th><td>" + localAmount(milligrams, language_) +
-               "mg</td></tr>";
-    }
+    // The amount of display position k with its unit, on the page's basis.
+    std::string cell(std::size_t k) const { return amountCell(amounts_, fruit_, k); }
 
     std::string tableStart(const char* captionStart, const std::string& captionEnd,
                            const char* headerCell) const {
-        return "<table><caption>" + std::string(captionStart) + name_ + captionEnd +
-               "</caption><thead><tr>" + headerCell + words_.amountHead + "</tr><tbody>";
+        const std::string amountHead = amounts_.per100g() ? std::string(words_.amountHead)
+                                                          : "<td>" + capitalized(phrase_) + "</td>";
+        return "<table" + perAttribute_ + "><caption>" + std::string(captionStart) + name_ +
+               captionEnd + "</caption><thead><tr>" + headerCell + amountHead + "</tr><tbody>";
     }
 
-    std::string amount(const std::string& value) const { return localAmount(value, language_); }
+    // The table of the shares of the daily values, in display order, and the paragraph naming
+    // the amounts that have a daily value but no amount in the table.
+    void appendShares(std::vector<std::string>& lines) const {
+        const auto& d = fruit_.displayEntries();
+        std::string table = "<table data-qv-reference=\"100\"" + perAttribute_ + "><caption>" +
+                            words_.sharesStart + name_ + words_.sharesEnd +
+                            "</caption><thead><tr>" + words_.nutrientHead + words_.sharesHead +
+                            "</tr><tbody>";
+        std::string unknown;
+        for (std::size_t k = 1; k < kFieldCount; ++k) {
+            const std::string share = percentCell(amounts_, k, language_);
+            if (share.empty()) {
+                continue;
+            }
+            if (amounts_.percents[kDisplayToTableField[k]]) {
+                table += "<tr><th>" + d[k].name + "</th><td>" + share + "</td></tr>";
+            } else {
+                unknown += (unknown.empty() ? "" : ", ") + d[k].name;
+            }
+        }
+        lines.emplace_back(words_.sharesHeading);
+        lines.push_back(table + "</tbody></table>");
+        if (!unknown.empty()) {
+            lines.push_back(words_.unknownShares + unknown + ".</p>");
+        }
+    }
 
   private:
     Language language_;
     const PageWords& words_;
+    const Fruit& fruit_;
+    const AmountsOnBasis& amounts_;
     const std::string& name_;
+    std::string phrase_;
+    std::string perAttribute_;
 };
 
 }  // namespace
 
 std::vector<std::string> singleFruitReportLines(const Fruit& fruit) {
-    const std::array<std::string, 4> mg = fruit.milligramAmounts();
+    return singleFruitReportLines(fruit, AmountsOnBasis());
+}
+
+std::vector<std::string> singleFruitReportLines(const Fruit& fruit, const AmountsOnBasis& amounts) {
     const auto& d = fruit.displayEntries();
-    const PageWriter page(fruit);
+    const PageWriter page(fruit, amounts);
     const PageWords& w = page.words();
     const bool english = fruit.language() == Language::English;
+    const bool onBasis = amounts.basis != Basis::Per100g;
     const std::string end = "</tbody></table>";
 
     std::vector<std::string> lines;
     appendPageHead(lines, appFolder(), fruit.language());
-    lines.push_back("<h1>" + d[0].name + ": " + d[kDisplayName].value + "</h1>");
-    lines.emplace_back(w.introduction);
-    lines.push_back("<h2>" + d[kEnergy].name + ": " + page.amount(d[kEnergy].value) + " " +
-                    d[kEnergy].unit + "</h2>");
+    lines.push_back("<h1>" + d[0].name + ": " + d[kDisplayName].value +
+                    (onBasis ? w.nameBasisSeparator + page.phrase() : std::string()) + "</h1>");
+    lines.push_back(onBasis ? w.basisIntroduction + page.phrase() + "</p>"
+                            : std::string(w.introduction));
+    if (amounts.standard != DailyValueStandard::None) {
+        lines.emplace_back(amounts.standard == DailyValueStandard::Us2016 ? w.usNote : w.euNote);
+    }
+    // The energy has a blank before its unit.
+    std::string energy = page.cell(kEnergy);
+    const std::string& kcal = d[kEnergy].unit;
+    if (energy.size() > kcal.size() &&
+        energy.compare(energy.size() - kcal.size(), kcal.size(), kcal) == 0) {
+        energy.insert(energy.size() - kcal.size(), " ");
+    }
+    lines.push_back("<h2>" + d[kEnergy].name + ": " + energy + "</h2>");
     lines.emplace_back(w.nutrientsHeading);
     std::string table = page.tableStart(w.nutrientsStart, w.nutrientsEnd, w.nutrientHead);
     for (std::size_t k = 2; k <= 6; ++k) {
-        table += page.row(d[k]);
+        table += page.row(k);
     }
     lines.push_back(table + end);
 
@@ -141,31 +233,32 @@ std::vector<std::string> singleFruitReportLines(const Fruit& fruit) {
     const std::string carbohydratesStart = english ? "" : carbohydrates + ": ";
     lines.push_back(
         page.tableStart(carbohydratesStart.c_str(), carbohydratesCaption, w.nutrientHead) +
-        page.row(d[8]) + page.row(d[7]) + end);
+        page.row(8) + page.row(7) + end);
 
     lines.emplace_back(w.mineralsHeading);
     table = page.tableStart(w.mineralsStart, w.mineralsEnd, w.nutrientHead);
-    for (std::size_t k = 9; k <= 17; ++k) {
-        table += page.row(d[k]);
+    for (std::size_t k = 9; k <= kSelenium; ++k) {
+        table += page.row(k);
     }
-    lines.push_back(table + page.convertedRow(d[kSelenium], mg[0]) + end);
+    lines.push_back(table + end);
 
     lines.emplace_back(w.vitaminsHeading);
     table = page.tableStart(w.vitaminsStart, w.vitaminsEnd, w.vitaminHead);
-    for (std::size_t k = 19; k <= 24; ++k) {
-        table += page.row(d[k]);
+    for (std::size_t k = 19; k <= kFolicAcid; ++k) {
+        table += page.row(k);
     }
-    table += page.convertedRow(d[kFolicAcid], mg[1]) + page.row(d[27]) +
-             page.convertedRow(d[kVitaminK], mg[2]);
+    table += page.row(27) + page.row(kVitaminK);
     lines.push_back(table + end);
 
-    lines.push_back(kEmphasis + d[kVitaminA].name + " : " + page.amount(d[kVitaminA].value) +
-                    d[kVitaminA].unit + "</p>");
-    lines.push_back(kEmphasis + d[kCarotenoids].name + " : " + page.amount(mg[3]) + "mg</p>");
+    lines.push_back(kEmphasis + d[kVitaminA].name + " : " + page.cell(kVitaminA) + "</p>");
+    lines.push_back(kEmphasis + d[kCarotenoids].name + " : " + page.cell(kCarotenoids) + "</p>");
 
     lines.emplace_back(w.fattyAcidsHeading);
     lines.push_back(page.tableStart(w.fattyAcidsStart, w.fattyAcidsEnd, w.fattyAcidsHead) +
-                    page.row(d[30]) + page.row(d[31]) + page.row(d[32]) + end);
+                    page.row(30) + page.row(31) + page.row(32) + end);
+    if (amounts.standard != DailyValueStandard::None) {
+        page.appendShares(lines);
+    }
     lines.emplace_back("</BODY></HTML>");
     return lines;
 }

@@ -1,15 +1,18 @@
 #!/usr/bin/env python3
-"""Write the embedded fruit tables data/fruits.en.txt and data/fruits.es.txt.
+"""Write the embedded fruit tables data/fruits.en.txt and data/fruits.es.txt,
+and the household measures data/measures.en.txt and data/measures.es.txt.
 
 The amounts come from the USDA National Nutrient Database for Standard
 Reference, release 24 (public domain), as shipped in Debian's package
 "cronometer": the jar usr/share/cronometer/usda_sr24.jar holds one XML file
 per food (usda_sr24/NNNNN.xml) with <nutrient amount="..." name="..."/>
-entries, all per 100 g.
+entries, all per 100 g, and <measure amount="1.0" name="cup, sliced"
+grams="165.0"/> entries, the household measures in the USDA's order.
 
 Inputs, beside this script:
   usda-fruit-ids.tsv   table line -> table name (field 0) and USDA food number
   fruit-names-es.tsv   table line -> Spanish name (UTF-8)
+  measure-names-es.tsv English measure name -> Spanish measure name (UTF-8)
 
 Usage:
   make_fruit_tables.py [--jar PATH] [--out-dir DIR]
@@ -35,6 +38,7 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 REPO = os.path.dirname(HERE)
 IDS_FILE = os.path.join(HERE, "usda-fruit-ids.tsv")
 ES_NAMES_FILE = os.path.join(HERE, "fruit-names-es.tsv")
+ES_MEASURES_FILE = os.path.join(HERE, "measure-names-es.tsv")
 JAR_IN_PACKAGE = "usr/share/cronometer/usda_sr24.jar"
 
 # Columns 1..32 of a table line: (USDA nutrient name, decimals written).
@@ -127,20 +131,37 @@ def read_tsv(path, columns):
 
 
 def read_food(jar, food_id):
-    """Nutrient name -> amount text of one food of the jar."""
+    """Nutrient name -> amount text of one food of the jar, and its household
+    measures as (amount, name, grams) texts in the USDA's order."""
     member = "usda_sr24/%s.xml" % food_id
     try:
         data = jar.read(member)
     except KeyError:
         sys.exit("%s is not in the jar" % member)
     root = ET.fromstring(data)
+    measures = []
+    for node in root.iter("measure"):
+        fields = [node.get("amount"), node.get("name"), node.get("grams")]
+        if None in fields or any(";" in f or not f for f in fields):
+            sys.exit("%s has a measure the table cannot hold: %r" % (member, fields))
+        measures.append((plain_number(fields[0]), fields[1],
+                         plain_number(fields[2])))
     amounts = {}
     for node in root.iter("nutrient"):
         name = node.get("name")
         if name in amounts:
             sys.exit("%s lists %s twice" % (member, name))
         amounts[name] = node.get("amount")
-    return amounts
+    return amounts, measures
+
+
+def plain_number(text):
+    """A measure's amount or grams without trailing zeros: "1.0" -> "1",
+    "0.50" -> "0.5"; a text that is no positive number stops the script."""
+    value = Decimal(text)
+    if not value > 0:
+        sys.exit("measure number %r is not positive" % text)
+    return format(value.normalize(), "f")
 
 
 def amount_fields(amounts):
@@ -159,17 +180,58 @@ def amount_fields(amounts):
 
 
 def build_rows(jar_path):
+    """The fruit lines, and per fruit line its household measures."""
     ids = read_tsv(IDS_FILE, ["line", "table_name", "usda_id"])
     rows = []
+    measures = []
     with zipfile.ZipFile(jar_path) as jar:
         for parts in ids:
             line, name, food_id = int(parts[0]), parts[1], parts[2]
-            fields = [name] + amount_fields(read_food(jar, food_id))
+            amounts, food_measures = read_food(jar, food_id)
+            fields = [name] + amount_fields(amounts)
             for (where, field), text in OVERRIDES.items():
                 if where == line:
                     fields[field] = text
             rows.append(fields)
-    return rows
+            measures.append(food_measures)
+    return rows, measures
+
+
+def measure_bytes(measures, encoding, names=None):
+    """The measure table: one CR LF line per measure, "line;order;amount;
+    name;grams", fruits in table order and each fruit's measures in the USDA's
+    order (from 1). NAMES translates the English measure names."""
+    out = []
+    for line, food_measures in enumerate(measures):
+        for order, (amount, name, grams) in enumerate(food_measures, start=1):
+            if names is not None:
+                if name not in names:
+                    sys.exit("%s has no translation of %r"
+                             % (ES_MEASURES_FILE, name))
+                name = names[name]
+            fields = [str(line), str(order), amount, name, grams]
+            out.append(";".join(fields).encode(encoding) + CRLF)
+    return b"".join(out)
+
+
+def spanish_measure_names(measures):
+    names = {}
+    with open(ES_MEASURES_FILE, encoding="utf-8", newline="") as f:
+        header = f.readline().rstrip("\r\n").split("\t")
+        if header != ["name", "name_es"]:
+            sys.exit("%s: unexpected header %r" % (ES_MEASURES_FILE, header))
+        for number, raw in enumerate(f, start=2):
+            parts = raw.rstrip("\r\n").split("\t")
+            if len(parts) != 2 or not all(parts) or parts[0] in names:
+                sys.exit("%s:%d: expected a new name and its translation"
+                         % (ES_MEASURES_FILE, number))
+            names[parts[0]] = parts[1]
+    used = {m[1] for food in measures for m in food}
+    unused = sorted(set(names) - used)
+    if unused:
+        sys.exit("%s translates names no fruit uses: %r"
+                 % (ES_MEASURES_FILE, unused))
+    return names
 
 
 def table_bytes(rows, encoding, short_tail=False):
@@ -209,17 +271,20 @@ def main():
     parser.add_argument("--jar", help="path of usda_sr24.jar (default: "
                         "download Debian's cronometer package)")
     parser.add_argument("--out-dir", default=os.path.join(REPO, "data"),
-                        help="folder for fruits.en.txt and fruits.es.txt")
+                        help="folder for the four tables")
     args = parser.parse_args()
 
     with tempfile.TemporaryDirectory() as tmp:
         jar_path = args.jar or fetch_jar(tmp)
-        rows = build_rows(jar_path)
+        rows, measures = build_rows(jar_path)
 
     outputs = {
         "fruits.en.txt": table_bytes(rows, "ascii"),
         "fruits.es.txt": table_bytes(spanish_rows(rows), "cp1252",
                                      short_tail=True),
+        "measures.en.txt": measure_bytes(measures, "ascii"),
+        "measures.es.txt": measure_bytes(measures, "cp1252",
+                                         spanish_measure_names(measures)),
     }
     os.makedirs(args.out_dir, exist_ok=True)
     for name, data in outputs.items():

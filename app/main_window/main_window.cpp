@@ -18,14 +18,14 @@
 #include <utility>
 
 #include "app/about_box/about_box.h"
+#include "app/main_window/find_field.h"
+#include "app/report_views/view_script_target.h"
 #include "app/shared/app_fonts.h"
 #include "app/shared/app_icon.h"
 #include "app/shared/application_title.h"
-#include "app/startup/error_report.h"
-#include "app/main_window/find_field.h"
 #include "app/shared/product_page.h"
+#include "app/startup/error_report.h"
 #include "app/startup/program_language.h"
-#include "app/report_views/view_script_target.h"
 #include "data/fruit_table.h"
 #include "htmlview/html_view.h"
 #include "htmlview/win1252.h"
@@ -75,11 +75,13 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent) {
     buildMenu();
     buildClientArea();
     buildReportMenu();
+    buildAmountsMenu();
     // The client area is the designed size; the menu bar comes on top of it.
     resize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     guarded([this] { loadFruitTable(); })();
     connectHandlers();
     connectReportMenu();
+    connectAmountsMenu();
 }
 
 MainWindow::~MainWindow() = default;
@@ -187,6 +189,7 @@ void MainWindow::render(const ComparisonChange& change) {
         comparisonView->loadHtmlLines(state.comparisonReport);
         copyLinesInto(comparisonSource, state.comparisonReport);
     }
+    showPortionMenu();
 }
 
 // The list's entries and selection as the model has them; the window's own changes raise nothing.

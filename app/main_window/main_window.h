@@ -72,6 +72,15 @@ class MainWindow : public QMainWindow {
     QAction* savePdfAction = nullptr;
     QAction* exportCsvAction = nullptr;
     QAction* rankAction = nullptr;
+    // The menu "Amounts" (amounts_menu.cpp).
+    QMenu* amountsMenu = nullptr;
+    QAction* per100gAction = nullptr;
+    QAction* perPortionAction = nullptr;
+    QAction* per100kcalAction = nullptr;
+    QAction* noDailyValuesAction = nullptr;
+    QAction* usDailyValuesAction = nullptr;
+    QAction* euDailyValuesAction = nullptr;
+    QMenu* portionMenu = nullptr;  // the measures of the fruit shown, rebuilt with every state
     QMenu* helpMenu = nullptr;
     QAction* aboutAction = nullptr;
     QAction* exitAction = nullptr;
@@ -108,6 +117,14 @@ class MainWindow : public QMainWindow {
     void connectReportMenu();
     ShownReport shownReport() const;
     void showRankingWindow();
+
+    // The menu "Amounts": the model and the ranking on the checked basis and standard, which the
+    // settings keep for the next run when the user chose them.
+    void buildAmountsMenu();
+    void connectAmountsMenu();
+    void applyAmounts(bool remember);
+    void showAmountsInRanking();
+    void showPortionMenu();
 
     AboutBox* aboutBox_ = nullptr;
     RankingWindow* rankingWindow_ = nullptr;  // made when first asked for, a child of the window

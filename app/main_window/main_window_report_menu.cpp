@@ -8,10 +8,10 @@
 #include <QMenuBar>
 #include <QTabWidget>
 
-#include "app/startup/error_report.h"
 #include "app/main_window/main_window.h"
 #include "app/ranking/ranking_window.h"
 #include "app/report_out/report_export.h"
+#include "app/startup/error_report.h"
 #include "htmlview/html_view.h"
 #include "htmlview/win1252.h"
 
@@ -45,7 +45,12 @@ void MainWindow::connectReportMenu() {
                 saveViewAsPdf(this, *report.view, report.name);
             }));
     connect(exportCsvAction, &QAction::triggered, this, guarded([this] {
-                exportComparisonCsv(this, model_.fruitLines(), model_.state().comparedLines);
+                std::vector<AmountsOnBasis> amounts;
+                for (const std::size_t line : model_.state().comparedLines) {
+                    amounts.push_back(model_.amountsOf(line));
+                }
+                exportComparisonCsv(this, model_.fruitLines(), model_.state().comparedLines,
+                                    amounts);
             }));
     connect(rankAction, &QAction::triggered, this, guarded([this] { showRankingWindow(); }));
 }
@@ -74,6 +79,7 @@ void MainWindow::showRankingWindow() {
         connect(rankingWindow_, &RankingWindow::fruitChosen, this, [this](int tableLine) {
             fruitList->setCurrentRow(model_.rowOf(static_cast<std::size_t>(tableLine)));
         });
+        showAmountsInRanking();
     }
     rankingWindow_->show();
     rankingWindow_->raise();

@@ -11,12 +11,12 @@
 #include <QVBoxLayout>
 #include <utility>
 
+#include "app/report_views/report_view.h"
+#include "app/report_views/view_script_target.h"
 #include "app/shared/app_fonts.h"
 #include "app/shared/app_icon.h"
 #include "app/startup/error_report.h"
 #include "app/startup/program_language.h"
-#include "app/report_views/report_view.h"
-#include "app/report_views/view_script_target.h"
 #include "data/nutrient_columns.h"
 #include "htmlview/html_view.h"
 #include "htmlview/win1252.h"
@@ -110,7 +110,16 @@ std::size_t RankingWindow::column() const {
 }
 
 void RankingWindow::showRanking() {
-    rankView->loadHtmlLines(rankingPageLines(fruitLines_, column(), programLanguage()));
+    rankView->loadHtmlLines(
+        rankingPageLines(fruitLines_, column(), programLanguage(), amountsOfRow_));
+}
+
+void RankingWindow::setAmounts(std::vector<AmountsOnBasis> amountsOfRow) {
+    if (amountsOfRow.empty() && amountsOfRow_.empty()) {
+        return;  // per 100 g as it was: the page stands
+    }
+    amountsOfRow_ = std::move(amountsOfRow);
+    showRanking();
 }
 
 void RankingWindow::keyPressEvent(QKeyEvent* event) {

@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "reports/amounts_on_basis.h"
+
 class QComboBox;
 class QKeyEvent;
 class HtmlView;
@@ -25,6 +27,8 @@ class RankingWindow : public QDialog {
     void showColumn(std::size_t column);
     // The column the drop-down shows.
     std::size_t column() const;
+    // Ranks on the basis of these amounts, one per fruit row (none: per 100 g), from now on.
+    void setAmounts(std::vector<AmountsOnBasis> amountsOfRow);
 
     QComboBox* amountCombo = nullptr;
     HtmlView* rankView = nullptr;
@@ -40,4 +44,5 @@ class RankingWindow : public QDialog {
     void chooseFruitOf(const QString& findRowScript);
 
     std::vector<std::string> fruitLines_;
+    std::vector<AmountsOnBasis> amountsOfRow_;
 };

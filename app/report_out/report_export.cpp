@@ -111,9 +111,12 @@ void saveViewAsPdf(QWidget* parent, HtmlView& view, const QString& suggestedBase
 }
 
 void exportComparisonCsv(QWidget* parent, const std::vector<std::string>& fruitLines,
-                         const std::vector<std::size_t>& fruits) {
+                         const std::vector<std::size_t>& fruits,
+                         const std::vector<AmountsOnBasis>& amounts) {
     // Made before asking, so a broken line is reported before the user picks a file.
-    const std::string csv = comparisonCsv(fruitLines, fruits, programLanguage());
+    const std::string csv = amounts.empty()
+                                ? comparisonCsv(fruitLines, fruits, programLanguage())
+                                : comparisonCsv(fruitLines, fruits, programLanguage(), amounts);
     const QString path = askSavePath(
         parent, QCoreApplication::translate("ReportExport", "Export Comparison as CSV"),
         QStringLiteral("comparison.csv"),

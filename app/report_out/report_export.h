@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "reports/amounts_on_basis.h"
+
 class QWidget;
 struct PrintOptions;
 class HtmlView;
@@ -28,9 +30,10 @@ void saveViewAsPdf(QWidget* parent, HtmlView& view, const QString& suggestedBase
 
 // A save dialog titled "Export Comparison as CSV" proposing "comparison.csv" in the documents
 // folder, then comparisonCsv of the compared fruits (their lines of the fruit table, in the
-// drop-down's order) written there.
+// drop-down's order), on the basis of their amounts when given, written there.
 void exportComparisonCsv(QWidget* parent, const std::vector<std::string>& fruitLines,
-                         const std::vector<std::size_t>& fruits);
+                         const std::vector<std::size_t>& fruits,
+                         const std::vector<AmountsOnBasis>& amounts = {});
 
 // What saveViewAsPdf does once the file is chosen: renders the view's page as PDF and writes it
 // to path. done gets "" on success or the error text, once, from the event loop; it is not

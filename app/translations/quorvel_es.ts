@@ -55,6 +55,42 @@
 <context>
     <name>MainWindow</name>
     <message>
+        <source>Amounts</source>
+        <translation>Cantidades</translation>
+    </message>
+    <message>
+        <source>Per 100 g</source>
+        <translation>Por 100 g</translation>
+    </message>
+    <message>
+        <source>Per portion</source>
+        <translation>Por ración</translation>
+    </message>
+    <message>
+        <source>Per 100 kcal</source>
+        <translation>Por 100 kcal</translation>
+    </message>
+    <message>
+        <source>No daily values</source>
+        <translation>Sin valores diarios</translation>
+    </message>
+    <message>
+        <source>% of US daily values</source>
+        <translation>% de los valores diarios de EE. UU.</translation>
+    </message>
+    <message>
+        <source>% of EU reference intakes</source>
+        <translation>% de las ingestas de referencia de la UE</translation>
+    </message>
+    <message>
+        <source>Portion</source>
+        <translation>Ración</translation>
+    </message>
+    <message>
+        <source>Portion of %1</source>
+        <translation>Ración de %1</translation>
+    </message>
+    <message>
         <source>Please remove some fruits from comparison before adding any more</source>
         <translation>Quite algunas frutas de la comparación antes de añadir más</translation>
     </message>

@@ -339,11 +339,13 @@ class TestAccessibility : public QObject {
         QVERIFY(t.showForm());
         ModalWatcher watcher;
 
-        // Alt alone puts the keyboard on the menu bar, on "Report"; Right goes to "Help", Down
-        // drops it, Return picks "About".
+        // Alt alone puts the keyboard on the menu bar, on "Report"; Right goes to "Amounts", again
+        // to "Help", Down drops it, Return picks "About".
         QTest::keyPress(form.fruitList, Qt::Key_Alt, Qt::AltModifier);
         QTest::keyRelease(form.fruitList, Qt::Key_Alt);
         QCOMPARE(form.menuBar()->activeAction(), form.reportMenu->menuAction());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+        QCOMPARE(form.menuBar()->activeAction(), form.amountsMenu->menuAction());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QCOMPARE(form.menuBar()->activeAction(), form.helpMenu->menuAction());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Down);
@@ -352,12 +354,13 @@ class TestAccessibility : public QObject {
         QCOMPARE(watcher.aboutShownModal, 1);
         QTRY_VERIFY(!form.helpMenu->isVisible());
 
-        // Alt again, Right twice goes on to "Exit", Return closes the window.
+        // Alt again, Right three times goes on to "Exit", Return closes the window.
         form.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&form));
         QTest::keyPress(QApplication::focusWidget(), Qt::Key_Alt, Qt::AltModifier);
         QTest::keyRelease(QApplication::focusWidget(), Qt::Key_Alt);
         QCOMPARE(form.menuBar()->activeAction(), form.reportMenu->menuAction());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
         QCOMPARE(form.menuBar()->activeAction(), form.exitAction);

@@ -12,6 +12,7 @@
 #include <QMenuBar>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
@@ -221,17 +222,19 @@ class TestMainWindow : public QObject {
         ProgramWindows app;
         MainWindow& form = app.mainWindow();
         const QList<QAction*> bar = form.menuBar()->actions();
-        QCOMPARE(bar.size(), 3);
-        QCOMPARE(bar.at(0)->menu(), form.reportMenu);  // the new menu comes before "Help"
-        QCOMPARE(bar.at(1)->text(), QStringLiteral("Help"));
-        QCOMPARE(bar.at(1)->menu(), form.helpMenu);
+        QCOMPARE(bar.size(), 4);
+        // The new menus come before "Help": "Report", then "Amounts".
+        QCOMPARE(bar.at(0)->menu(), form.reportMenu);
+        QCOMPARE(bar.at(1)->menu(), form.amountsMenu);
+        QCOMPARE(bar.at(2)->text(), QStringLiteral("Help"));
+        QCOMPARE(bar.at(2)->menu(), form.helpMenu);
         QCOMPARE(form.helpMenu->actions().size(), 1);
         QCOMPARE(form.helpMenu->actions().at(0), form.aboutAction);
         QCOMPARE(form.aboutAction->text(), QStringLiteral("About"));
-        QCOMPARE(bar.at(2), form.exitAction);
+        QCOMPARE(bar.at(3), form.exitAction);
         QCOMPARE(form.exitAction->text(), QStringLiteral("Exit"));
         QVERIFY(form.exitAction->menu() == nullptr);
-        for (QAction* action : {bar.at(1), form.aboutAction, form.exitAction}) {
+        for (QAction* action : {bar.at(2), form.aboutAction, form.exitAction}) {
             QVERIFY(action->shortcut().isEmpty());
             QVERIFY(!action->text().contains(QLatin1Char('&')));
         }
@@ -256,6 +259,68 @@ class TestMainWindow : public QObject {
         QCOMPARE(form.currentFruitLabel->text(), QStringLiteral("Currants,red&white,raw"));
         form.rankAction->trigger();
         QCOMPARE(form.findChildren<RankingWindow*>().size(), 1);
+    }
+
+    void amountsMenuChoosesTheBasisAndRemembersIt() {
+        // The test runner keeps the settings apart from the user's; this test starts afresh.
+        QSettings settings(QStringLiteral("Quorvel"), QStringLiteral("Quorvel"));
+        settings.remove(QStringLiteral("amounts"));
+        {
+            ProgramWindows app;
+            MainWindow& form = app.mainWindow();
+            // A fresh profile: 100 g, no percentages, and no fruit shown to take a portion of.
+            QVERIFY(form.per100gAction->isChecked() && form.noDailyValuesAction->isChecked());
+            QCOMPARE(form.amountsMenu->title(), QStringLiteral("Amounts"));
+            QVERIFY(!form.portionMenu->isEnabled());
+            const int oranges = rowOf(form, QStringLiteral("Oranges,raw,navels"));
+            for (const int row : {rowOf(form, QStringLiteral("Bananas,raw")), oranges}) {
+                form.fruitList->setCurrentRow(row);
+                form.addButton->click();
+            }
+            const std::vector<std::string> per100g = form.model().state().fruitReport;
+            // The shown fruit's measures, its usual portion checked.
+            QCOMPARE(form.portionMenu->title(), QStringLiteral("Portion of Oranges,raw,navels"));
+            const QList<QAction*> portions = form.portionMenu->actions();
+            QCOMPARE(portions.size(), 3);
+            QCOMPARE(portions.at(1)->text(), QStringLiteral("1 fruit (2-7/8\" dia) (140 g)"));
+            QVERIFY(portions.at(0)->isChecked());
+
+            form.perPortionAction->trigger();
+            QVERIFY(form.fruitReportSource->toPlainText().contains(
+                QStringLiteral("per 1 cup sections, without membranes (165 g)</h1>")));
+            QVERIFY(form.comparisonSource->toPlainText().contains(
+                QStringLiteral("Bananas,raw \u2014 1 cup, mashed (225 g)")));
+            form.portionMenu->actions().at(1)->trigger();
+            QVERIFY(form.fruitReportSource->toPlainText().contains(
+                QStringLiteral("per 1 fruit (2-7/8\" dia) (140 g)</h1>")));
+            QVERIFY(form.portionMenu->actions().at(1)->isChecked());
+            form.usDailyValuesAction->trigger();
+            QVERIFY(form.fruitReportSource->toPlainText().contains(
+                QStringLiteral("<h2>% of daily value:</h2>")));
+            // The ranking ranks on the basis too.
+            form.rankAction->trigger();
+            const auto* ranking = form.findChild<RankingWindow*>();
+            QTRY_COMPARE_WITH_TIMEOUT(
+                pageValue(ranking->rankView,
+                          QStringLiteral("document.querySelector('#ranking') ? document."
+                                         "querySelector('#ranking').getAttribute('data-qv-per')"
+                                         " : ''")),
+                QStringLiteral("per portion"), 30000);
+        }
+        {
+            // The next run starts where this one ended; 100 g without a standard is the page of
+            // before, byte for byte.
+            ProgramWindows app;
+            MainWindow& form = app.mainWindow();
+            QVERIFY(form.perPortionAction->isChecked() && form.usDailyValuesAction->isChecked());
+            form.fruitList->setCurrentRow(rowOf(form, QStringLiteral("Oranges,raw,navels")));
+            form.addButton->click();
+            QVERIFY(form.model().state().fruitReport.size() > 19);
+            form.per100gAction->trigger();
+            form.noDailyValuesAction->trigger();
+            QCOMPARE(form.model().state().fruitReport.size(), std::size_t(19));
+        }
+        settings.remove(QStringLiteral("amounts"));
     }
 
     void webPageButtonOpensTheProductPage() {

@@ -256,6 +256,29 @@ class TestComparisonModel : public QObject {
         QCOMPARE(s.comparedLines, std::vector<std::size_t>{0});
         QCOMPARE(s.fruitReport, singleFruitReportLines(acerola));
     }
+
+    void amountsOnABasisAndPortionsPerFruit() {
+        ComparisonModel model(table());
+        model.setMeasures(loadMeasureTable(Language::English, 145));
+        add(model, 13);  // bananas
+        add(model, 29);  // custard-apple: no measures
+        QVERIFY(sameChange(model.chooseComparedFruit(0), kReport));
+        QVERIFY(sameChange(model.choosePortion(13, 1), kNothing));  // kept for later, per 100 g
+        QCOMPARE(model.state().fruitReport, reportOf(13));
+        QVERIFY(sameChange(model.setAmounts(Basis::PerPortion, DailyValueStandard::Us2016), kBoth));
+        const AmountsOnBasis second = model.amountsOf(13);
+        QCOMPARE(second.weight.portion, std::size_t(1));
+        QCOMPARE(model.state().fruitReport, singleFruitReportLines(Fruit(table()[13]), second));
+        QCOMPARE(model.state().comparisonReport,
+                 comparisonReportLines({Fruit(table()[13]), Fruit(table()[29])},
+                                       {second, model.amountsOf(29)}));
+        // A portion the fruit does not have changes nothing; the usual one rewrites both pages.
+        QVERIFY_THROWS_EXCEPTION(std::out_of_range, model.choosePortion(29, 0));
+        QVERIFY(sameChange(model.choosePortion(13, 0), kBoth));
+        QCOMPARE(model.portionOf(13), std::size_t(0));
+        model.setAmounts(Basis::Per100g, DailyValueStandard::None);
+        QCOMPARE(model.state().comparisonReport, comparisonOf({13, 29}));
+    }
 };
 
 QTEST_APPLESS_MAIN(TestComparisonModel)

@@ -68,6 +68,49 @@ for fruits in (["0", "2"], ["144", "27", "0"]):
 check(b"<td>0,40g</td>" in run("--lang", "es", "fruit", "0").stdout, "--lang es fruit 0: comma")
 check(b"<td>1677,6mg</td>" in run("--lang", "es", "rank", "19").stdout, "--lang es rank 19")
 
+# Portions, amounts and pages on a basis: bad input is a message and status 2, never output.
+for bad in [["amounts", "29", "--per", "portion"], ["amounts", "13", "--per", "portion:9"],
+            ["amounts", "0", "--per", "50g"], ["amounts", "0", "--dv", "fr"],
+            ["amounts", "0", "--per", "portion:0"], ["amounts", "0", "--dv", "us", "--dv", "eu"],
+            ["fruit", "0", "--per"], ["rank", "19", "--dv", "us"], ["rank", "19", "--per", "portion:2"],
+            ["list", "--per", "portion"], ["portions", "0", "--dv", "us"], ["portions", "145"],
+            ["compare", "13", "29", "--per", "portion:9"]]:
+    r = run(*bad)
+    check(r.returncode == 2 and r.stdout == b"" and r.stderr.count(b"\n") == 1, f"{bad}: refused")
+
+counts = {}
+for n in range(145):
+    measures = [l.split(b"\t") for l in run("portions", str(n)).stdout.split(b"\r\n")[:-1]]
+    counts[n] = len(measures)
+    spanish = [l.split(b"\t") for l in run("--lang", "es", "portions", str(n)).stdout.split(b"\r\n")[:-1]]
+    check([m[2].replace(b".", b",") for m in measures] == [m[2] for m in spanish], f"portions {n}")
+    table = [l.split(b"\t") for l in run("amounts", str(n)).stdout.split(b"\r\n")[:-1]]
+    check(len(table) == 32 and all(t[2] == b"" for t in table), f"amounts {n}: 32, no percent")
+    if not measures:
+        continue
+    # Each measure's amounts are the 100 g amounts scaled by its weight, to three figures (both
+    # rounded, so within 1 %); the
+    # unknown ones stay unknown, and a standard gives percentages only to known amounts.
+    grams = float(measures[-1][2])
+    scaled = [l.split(b"\t") for l in run("amounts", str(n), "--per", f"portion:{len(measures)}",
+                                          "--dv", "eu").stdout.split(b"\r\n")[:-1]]
+    for per100, there in zip(table, scaled):
+        check((per100[1] == b"") == (there[1] == b""), f"amounts {n} {per100[0]}: unknown kept")
+        if per100[1] and there[1]:
+            want = float(per100[1]) * grams / 100
+            check(abs(float(there[1]) - want) <= max(abs(want) * 0.01, 1e-12),
+                  f"amounts {n} {per100[0]}: {there[1]} for {want}")
+        check(there[2] == b"" or there[1] != b"", f"amounts {n} {per100[0]}: percent of nothing")
+check(sum(counts.values()) == 329 and sorted(k for k, v in counts.items() if v == 0)
+      == [29, 52, 53, 119, 133], "portions: 329 measures, five fruits without")
+check(run("--lang", "es", "amounts", "0", "--per", "100kcal").stdout.split(b"\r\n")[1]
+      == b"2\t100\t", "--lang es amounts per 100 kcal: energy 100")
+for args in (["fruit", "144"], ["compare", "13", "29", "144"], ["rank", "13"]):
+    check(run(*args, "--per", "100g").stdout == run(*args).stdout, f"{args} --per 100g: as before")
+    page = run(*args, "--per", "portion").stdout
+    check(b"data-qv-per=\"per " in page and b"\n" not in page.replace(b"\r\n", b""),
+          f"{args} --per portion: says its basis")
+
 if failures:
     print("\n".join(failures))
     sys.exit(1)

@@ -2,6 +2,8 @@
 // read back through an RFC 4180 reader.
 #include <QtTest>
 
+#include <algorithm>
+
 #include <stdexcept>
 
 #include "data/fruit_table.h"
@@ -93,6 +95,36 @@ class TestComparisonCsv : public QObject {
         QCOMPARE(readCsv(comparisonCsv({}, {})).size(), std::size_t(1));  // the header alone
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, comparisonCsv({"APPLES;1;2"}, {0}));
         QVERIFY_THROWS_EXCEPTION(std::invalid_argument, comparisonCsv({std::string(33, ';')}, {0}));
+    }
+
+    void fileOnABasis() {
+        std::vector<std::string> table;
+        loadFruitTable(table);
+        const auto kiwano = [&](Basis basis, DailyValueStandard standard) {
+            return amountsOnBasis(table[144], {}, basis, 0, standard, Language::English);
+        };
+        // Per 100 g without a standard: the file as the table writes it.
+        QCOMPARE(comparisonCsv(table, {144}, Language::English,
+                               {kiwano(Basis::Per100g, DailyValueStandard::None)}),
+                 comparisonCsv(table, {144}));
+        const AmountsOnBasis amounts = kiwano(Basis::Per100kcal, DailyValueStandard::Us2016);
+        const Records records = readCsv(comparisonCsv(table, {144}, Language::English, {amounts}));
+        QCOMPARE(records.size(), std::size_t(3));
+        QCOMPARE(U(records[0][0]), QString("Amounts per 100 kcal, % of US daily values"));
+        const auto& header = records[1];
+        const auto& row = records[2];
+        QCOMPARE(header.size(), row.size());
+        QCOMPARE(U(header[1] + "|" + header[2] + "|" + header[3]),
+                 QString("Basis|Weight (g)|Water (g)"));
+        QCOMPARE(U(row[1] + "|" + row[2]), QString("100 kcal (227 g)|227"));
+        QCOMPARE(U(row[4]), QString("100"));  // energy
+        QCOMPARE(U(row[9]), QString());       // fiber: unknown, not the stand-in
+        const auto column = std::find(header.begin(), header.end(), "% of daily value: Vitamin C");
+        QVERIFY(column != header.end());
+        QCOMPARE(row[std::size_t(column - header.begin())], percentText(*amounts.percents[19]));
+        QVERIFY(std::find(header.begin(), header.end(), "% of daily value: Water") == header.end());
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                                 comparisonCsv(table, {144}, Language::English, {}));
     }
 
     // Fruits are table lines, in the drop-down's order (here the table's, backwards).

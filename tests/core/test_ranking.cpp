@@ -6,7 +6,9 @@
 #include <stdexcept>
 
 #include "data/fruit_table.h"
+#include "data/household_measures.h"
 #include "data/numbers.h"
+#include "reports/amounts_on_basis.h"
 #include "reports/ranking.h"
 #include "reports/ranking_page.h"
 
@@ -100,6 +102,36 @@ class TestRanking : public QObject {
                                        "\"><td>" + std::to_string(ranking.ranked.size() - 10);
         QVERIFY(all.find(lastRanked) != std::string::npos);
         QVERIFY_THROWS_EXCEPTION(std::out_of_range, rankingPageLines(table(), 0));
+    }
+
+    void rankingOnABasis() {
+        const MeasureTable measures = loadMeasureTable(Language::English, 145);
+        std::vector<AmountsOnBasis> amounts;
+        for (std::size_t row = 0; row < 145; ++row) {
+            amounts.push_back(amountsOnBasis(table()[row], measures[row], Basis::PerPortion, 0,
+                                             DailyValueStandard::None, Language::English));
+        }
+        const Lines page = rankingPageLines(table(), 13, Language::English, amounts);  // potassium
+        std::vector<double> ranked;
+        Lines noMeasure;
+        for (const std::string& line : page) {
+            if (line.find("<td>no household measure</td>") != std::string::npos) {
+                noMeasure.push_back(line.substr(0, line.find("><th")));
+            } else if (line.find("mg</td></tr>") != std::string::npos) {
+                const std::size_t cell = line.rfind("<td>") + 4;
+                ranked.push_back(*parseNumber(line.substr(cell, line.size() - cell - 12)));
+            }
+        }
+        // Largest first on each fruit's usual portion; the five fruits without one come after.
+        QCOMPARE(ranked.size(), std::size_t(139));  // 140 with measures, one without potassium
+        QVERIFY(std::is_sorted(ranked.rbegin(), ranked.rend()));
+        QCOMPARE(noMeasure,
+                 Lines({"<tr data-row=\"29\"", "<tr data-row=\"52\"", "<tr data-row=\"53\"",
+                        "<tr data-row=\"119\"", "<tr data-row=\"133\""}));
+        QVERIFY(std::find(page.begin(), page.end(),
+                          "<table id=\"ranking\" data-qv-per=\"per portion\">") != page.end());
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                                 rankingPageLines(table(), 13, Language::English, {amounts[0]}));
     }
 
     void oddFieldsAreShownNotHidden() {

@@ -6,7 +6,9 @@
 #include "data/app_folder.h"
 #include "data/fruit.h"
 #include "data/fruit_table.h"
+#include "data/household_measures.h"
 #include "german_locale.h"
+#include "reports/amounts_on_basis.h"
 #include "reports/comparison_report.h"
 #include "reports/page_head.h"
 #include "reports/placeholder_page.h"
@@ -41,6 +43,24 @@ std::vector<Fruit> fruitsAt(std::initializer_list<std::size_t> lines) {
         fruits.emplace_back(table()[line]);
     }
     return fruits;
+}
+
+// The amounts of table line `line` on a basis, from the program's own measures.
+AmountsOnBasis onBasis(std::size_t line, Basis basis, DailyValueStandard standard,
+                       Language language = Language::English, std::size_t portion = 0) {
+    static const MeasureTable english = loadMeasureTable(Language::English, 145);
+    static const MeasureTable spanish = loadMeasureTable(Language::Spanish, 145);
+    const MeasureTable& measures = language == Language::Spanish ? spanish : english;
+    return amountsOnBasis(table()[line], measures[line], basis, portion, standard, language);
+}
+
+bool contains(const Lines& lines, const QString& text) {
+    for (const std::string& line : lines) {
+        if (Q(line).contains(text)) {
+            return true;
+        }
+    }
+    return false;
 }
 
 }  // namespace
@@ -206,6 +226,78 @@ class TestReports : public QObject {
         QCOMPARE(comparisonReportLines(fruits), page);
         QCOMPARE(comparisonReportLines(fruitsAt({0, 1, 2, 3, 4, 5, 6, 7, 8})).size(),
                  std::size_t(602));
+    }
+
+    void singleFruitPageOnABasis() {
+        // Kiwano's second measure, 209 g, is named with inches ('"'); its fiber is not in the
+        // table.
+        const AmountsOnBasis amounts =
+            onBasis(144, Basis::PerPortion, DailyValueStandard::Us2016, Language::English, 1);
+        const Lines page = singleFruitReportLines(Fruit(table()[144]), amounts);
+        const QString phrase = "per 1 fruit (4-2/3\" long x 2-3/4\" dia) (209 g)";
+        QVERIFY(Q(page[3]).endsWith(phrase + "</h1>"));
+        QString attribute = phrase;
+        attribute.replace("\"", "&quot;");
+        int tables = 0;
+        for (const std::string& line : page) {
+            tables += Q(line).startsWith("<table") ? 1 : 0;
+            if (Q(line).startsWith("<table")) {
+                QVERIFY(Q(line).contains("data-qv-per=\"" + attribute + "\""));
+            }
+        }
+        QCOMPARE(tables, 6);  // five tables of amounts and the shares
+        // Water 88.97 g per 100 g; the unknown fiber is unknown, and has no share but is named.
+        QVERIFY(
+            contains(page, "<tr><th>Water</th><td>" + Q(scaledAmountText(88.97 * 2.09)) + "g<"));
+        QVERIFY(contains(page, "<tr><th>Total dietary fiber</th><td>unknown</td></tr>"));
+        QVERIFY(!contains(page, "<td>0.002g") && !contains(page, "2E-6"));
+        const QString vitaminC = Q(percentText(*amounts.percents[19]));
+        QVERIFY(contains(page, "<table data-qv-reference=\"100\""));
+        QVERIFY(contains(page, "<tr><th>Vitamin C</th><td>" + vitaminC + "%</td></tr>"));
+        QVERIFY(contains(page, "the table does not give: Total dietary fiber, Selenium"));
+
+        // Per 100 kcal in Spanish: the weight in the heading, decimal commas, Spanish words.
+        const Lines spanish = singleFruitReportLines(
+            Fruit(table()[144], Language::Spanish),
+            onBasis(144, Basis::Per100kcal, DailyValueStandard::None, Language::Spanish));
+        QVERIFY(Q(spanish[3]).endsWith("por 100 kcal (227 g)</h1>"));
+        QVERIFY(
+            contains(spanish, "<td>" + Q(scaledAmountText(1.78 * 100 / 44.0)).replace('.', ',')));
+        QVERIFY(!contains(spanish, "data-qv-reference"));
+        // 100 g with a standard: the tables as always, then the shares.
+        const Lines withShares = singleFruitReportLines(
+            Fruit(table()[0]), onBasis(0, Basis::Per100g, DailyValueStandard::Eu2011));
+        const Lines plain = fruitPage(0);
+        QVERIFY(std::equal(plain.begin() + 5, plain.end() - 1, withShares.begin() + 6));
+        QVERIFY(contains(withShares, "<tr><th>Vitamin C</th><td>2097%</td></tr>"));
+    }
+
+    void comparisonOnABasis() {
+        // Bananas at their first measure, custard-apple without measures at 100 g.
+        const std::vector<AmountsOnBasis> amounts = {
+            onBasis(13, Basis::PerPortion, DailyValueStandard::Eu2011),
+            onBasis(29, Basis::PerPortion, DailyValueStandard::Eu2011)};
+        const Lines page = comparisonReportLines(fruitsAt({13, 29}), amounts);
+        QVERIFY(contains(page, Q("<th scope=\"row\">Bananas,raw \x97 1 cup, mashed (225 g)</th>")));
+        QVERIFY(
+            contains(page, Q("<th scope=\"row\">Custard-apple,(bullock's-heart),raw \x97 100 g (no "
+                             "household measure)</th>")));
+        QVERIFY(contains(page, "<caption>Energy per portion</caption>"));
+        // Every group has an amount with an EU reference intake: ten tables of amounts, each
+        // followed by its shares.
+        int amountTables = 0, shareTables = 0;
+        for (const std::string& line : page) {
+            amountTables += line == "<table data-qv-per=\"per portion\">" ? 1 : 0;
+            shareTables += Q(line).startsWith("<table data-qv-reference=\"100\"") ? 1 : 0;
+        }
+        QCOMPARE(amountTables, 10);
+        QCOMPARE(shareTables, 10);
+        QVERIFY(contains(page, "<caption>Vitamin C: % of EU reference intakes</caption>"));
+        // An amount the table leaves empty is unknown, never the stand-in, at 100 g too.
+        QVERIFY(contains(page, "<td>unknown</td>"));
+        QVERIFY(!contains(page, "<td>0.002g") && !contains(page, "2E-6"));
+        QVERIFY_THROWS_EXCEPTION(std::invalid_argument,
+                                 comparisonReportLines(fruitsAt({13, 29}), {amounts[0]}));
     }
 
     void placeholderPageLine() {

@@ -1,5 +1,6 @@
 #include "gui_test_runner.h"
 
+#include <QStandardPaths>
 #include <QStringList>
 #include <QTest>
 #include <cstdio>
@@ -15,6 +16,8 @@ std::vector<std::pair<QString, GuiTestFactory>>& registeredGuiTests() {
 int runGuiTests(int argc, char* argv[], const std::function<void()>& prepareFolder) {
     prepareWebEngine();
     Application application(argc, argv);
+    // The windows read and write their settings apart from the user's (~/.qttest).
+    QStandardPaths::setTestModeEnabled(true);
     QStringList arguments = QCoreApplication::arguments();
     QString only;
     if (arguments.size() > 1 && !arguments.at(1).startsWith(QLatin1Char('-'))) {
