@@ -19,7 +19,12 @@ int main(int argc, char* argv[]) {
     }
     prepareWebEngine();
     Application application(argc, argv);
-    installTranslations(application, programLanguage());
+    if (!installTranslations(application, programLanguage())) {
+        std::fputs(
+            "quorvel: the Spanish window texts are missing from this build; the window stays "
+            "in English\n",
+            stderr);
+    }
     // Wayland launchers and task bars match the window to the desktop entry by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.quorvel.Quorvel"));
     int result = 0;

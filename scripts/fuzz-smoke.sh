@@ -1,13 +1,15 @@
 #!/usr/bin/env bash
-# Builds the libFuzzer targets of the core with clang, ASan and UBSan into build-fuzz/ (or
-# $QUORVEL_FUZZ_DIR). For each target it first replays the committed inputs in
+# Runs the libFuzzer targets of the core, built with clang, ASan and UBSan in the sanitizer build
+# (scripts/sanitize.sh, build-sanitize/ or $QUORVEL_SANITIZE_DIR; built here first when it is not
+# there yet, with the same settings, so the core is compiled once for both). For each target it
+# first replays the committed inputs in
 # fuzz/corpus/<target>/ one by one, then fuzzes from them for a bounded number of inputs
 # ($QUORVEL_FUZZ_RUNS, default 200000) and at most $QUORVEL_FUZZ_SECONDS (default 5) seconds.
 # A crash, a sanitizer report, a broken property or a leak fails the run; libFuzzer leaves the
 # input that did it in the build folder.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-build_dir=${QUORVEL_FUZZ_DIR:-build-fuzz}
+build_dir=${QUORVEL_SANITIZE_DIR:-build-sanitize}
 runs=${QUORVEL_FUZZ_RUNS:-200000}
 seconds=${QUORVEL_FUZZ_SECONDS:-5}
 jobs=$(nproc 2>/dev/null || echo 2)
@@ -15,9 +17,12 @@ jobs=$(nproc 2>/dev/null || echo 2)
 targets=(fuzz_parse_number fuzz_format_number fuzz_split_by_delimiter fuzz_capitalize_words
   fuzz_split_table_lines fuzz_fruta)
 
-cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ -DQUORVEL_BUILD_GUI=OFF \
-  -DBUILD_TESTING=OFF -DQUORVEL_SANITIZE=ON -DQUORVEL_WERROR=ON -DQUORVEL_FUZZ=ON "$@" >/dev/null
+if [ ! -f "$build_dir/CMakeCache.txt" ]; then
+  cmake -S . -B "$build_dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DCMAKE_CXX_FLAGS_RELWITHDEBINFO="-O1 -g1" -DCMAKE_C_COMPILER=clang \
+    -DCMAKE_CXX_COMPILER=clang++ -DQUORVEL_BUILD_GUI=OFF -DQUORVEL_BENCH=OFF \
+    -DQUORVEL_SANITIZE=ON -DQUORVEL_FUZZ=ON -DQUORVEL_WERROR=ON -DBUILD_TESTING=ON "$@" >/dev/null
+fi
 cmake --build "$build_dir" --parallel "$jobs" --target quorvel_fuzz
 
 export ASAN_OPTIONS=detect_leaks=1:halt_on_error=1

@@ -110,12 +110,13 @@ class MainWindow : public QMainWindow {
 
     // The menu "Report".
     struct ShownReport {
+        QWidget* window;  // the window it is shown in, which owns the dialogs about it
         HtmlView* view;
         QString name;  // what a file of it is called
     };
     void buildReportMenu();
     void connectReportMenu();
-    ShownReport shownReport() const;
+    ShownReport shownReport();
     void showRankingWindow();
 
     // The menu "Amounts": the model and the ranking on the checked basis and standard, which the

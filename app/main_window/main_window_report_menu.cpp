@@ -38,11 +38,11 @@ void MainWindow::buildReportMenu() {
 void MainWindow::connectReportMenu() {
     connect(printAction, &QAction::triggered, this, guarded([this] {
                 const ShownReport report = shownReport();
-                printView(this, *report.view, report.name);
+                printView(report.window, *report.view, report.name);
             }));
     connect(savePdfAction, &QAction::triggered, this, guarded([this] {
                 const ShownReport report = shownReport();
-                saveViewAsPdf(this, *report.view, report.name);
+                saveViewAsPdf(report.window, *report.view, report.name);
             }));
     connect(exportCsvAction, &QAction::triggered, this, guarded([this] {
                 std::vector<AmountsOnBasis> amounts;
@@ -55,19 +55,19 @@ void MainWindow::connectReportMenu() {
     connect(rankAction, &QAction::triggered, this, guarded([this] { showRankingWindow(); }));
 }
 
-MainWindow::ShownReport MainWindow::shownReport() const {
+MainWindow::ShownReport MainWindow::shownReport() {
     if (rankingWindow_ != nullptr && rankingWindow_->isActiveWindow()) {
-        return {rankingWindow_->rankView,
+        return {rankingWindow_, rankingWindow_->rankView,
                 tr("Ranking - ") + rankingWindow_->amountCombo->currentText()};
     }
     if (reportTabs->currentWidget() == comparisonTab) {
-        return {comparisonView, tr("Comparison")};
+        return {this, comparisonView, tr("Comparison")};
     }
     const ComparisonState& state = model_.state();
     if (state.chosenIndex < 0) {
-        return {fruitReportView, QString()};  // the placeholder page
+        return {this, fruitReportView, QString()};  // the placeholder page
     }
-    return {fruitReportView,
+    return {this, fruitReportView,
             fromWindows1252(state.comparedNames[static_cast<std::size_t>(state.chosenIndex)])};
 }
 

@@ -40,14 +40,17 @@ Language languageAtStart(int argc, const char* const* argv) {
     return chooseLanguage(option, [](const char* name) { return std::getenv(name); });
 }
 
-void installTranslations(QCoreApplication& application, Language language) {
+bool installTranslations(QCoreApplication& application, Language language) {
     if (language != Language::Spanish) {
-        return;
+        return true;
     }
     QLocale::setDefault(QLocale(QLocale::Spanish, QLocale::Spain));
     auto* own = new QTranslator(&application);
-    if (own->load(QStringLiteral(":/i18n/quorvel_es.qm"))) {
+    const bool ownLoaded = own->load(QStringLiteral(":/i18n/quorvel_es.qm"));
+    if (ownLoaded) {
         QCoreApplication::installTranslator(own);
+    } else {
+        delete own;
     }
     // Qt's own buttons and standard dialogs ("Aceptar", the file dialog); absent on a system
     // without Qt's translations, where they stay English.
@@ -55,4 +58,5 @@ void installTranslations(QCoreApplication& application, Language language) {
     if (qt->load(QStringLiteral("qtbase_es"), QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QCoreApplication::installTranslator(qt);
     }
+    return ownLoaded;
 }

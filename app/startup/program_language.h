@@ -15,5 +15,7 @@ void setProgramLanguage(Language language);
 Language languageAtStart(int argc, const char* const* argv);
 
 // In Spanish, loads the window texts' Spanish translation (built into the program) and Qt's own
-// Spanish texts for its standard dialogs, where the system has them. Nothing in English.
-void installTranslations(QCoreApplication& application, Language language);
+// Spanish texts for its standard dialogs, where the system has them. Nothing in English. Returns
+// false when the program's own translation is missing (a broken build): the window then keeps
+// its English texts, while the pages and fruit names stay Spanish.
+bool installTranslations(QCoreApplication& application, Language language);

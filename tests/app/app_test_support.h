@@ -14,6 +14,10 @@
 
 class QWebEngineView;
 
+// How long a test waits for a round trip through the web engine: generous, since a loaded machine
+// is slow, not wrong.
+constexpr int kEngineWaitMs = 30000;
+
 // The chart scripts each add their own file name to the attribute "data-ran" of the page's root
 // element, so a test can read which scripts ran in a page and in which order.
 void writeTestScript(const std::string& name, const std::string& record);

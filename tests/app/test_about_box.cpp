@@ -82,7 +82,7 @@ class TestAboutBox : public QObject {
         QWidget* page = pageWidget(about.likeView);
         QTest::mousePress(page, Qt::LeftButton, {}, page->rect().center());
         QTest::mouseRelease(page, Qt::LeftButton, {}, page->rect().center());
-        QTRY_COMPARE(about.okButton->text(), kThanks);
+        QTRY_COMPARE_WITH_TIMEOUT(about.okButton->text(), kThanks, kEngineWaitMs);
         QVERIFY(about.isVisible());  // the press changes the caption and nothing else
         about.okButton->click();     // and the button still closes the box
         QVERIFY(!about.isVisible());
@@ -107,7 +107,7 @@ class TestAboutBox : public QObject {
         QWidget* page = pageWidget(about.likeView);
         QTest::mousePress(page, Qt::RightButton, {}, page->rect().center());
         QTest::mouseRelease(page, Qt::RightButton, {}, page->rect().center());
-        QTRY_COMPARE(about.okButton->text(), kThanks);
+        QTRY_COMPARE_WITH_TIMEOUT(about.okButton->text(), kThanks, kEngineWaitMs);
         QVERIFY(about.isVisible());
     }
 
@@ -143,7 +143,8 @@ class TestAboutBox : public QObject {
         QSignalSpy loaded(about.likeView, &HtmlView::documentComplete);
         QVERIFY(showLoaded(about, loaded));
         QVERIFY(QTest::qWaitForWindowActive(&about));
-        QTRY_COMPARE(QApplication::focusWidget(), pageWidget(about.likeView));
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), pageWidget(about.likeView),
+                                  kEngineWaitMs);
         // The page answers scripts in order: once it has named its focus, the box's own question
         // about the key pressed before has been answered too.
         const auto pressInPage = [&](Qt::Key key) {
@@ -156,19 +157,20 @@ class TestAboutBox : public QObject {
         QCOMPARE(about.okButton->text(), QStringLiteral("OK"));
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTRY_COMPARE(pageValue(about.likeView, QStringLiteral("document.activeElement.tagName")),
-                     QStringLiteral("BUTTON"));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            pageValue(about.likeView, QStringLiteral("document.activeElement.tagName")),
+            QStringLiteral("BUTTON"), kEngineWaitMs);
         QCOMPARE(pageValue(about.likeView,
                            QStringLiteral("document.activeElement.matches(':focus-visible')")),
                  QStringLiteral("true"));  // its focus ring shows
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTRY_COMPARE(about.okButton->text(), kThanks);
+        QTRY_COMPARE_WITH_TIMEOUT(about.okButton->text(), kThanks, kEngineWaitMs);
         about.okButton->setText(QStringLiteral("OK"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Space);
-        QTRY_COMPARE(about.okButton->text(), kThanks);
+        QTRY_COMPARE_WITH_TIMEOUT(about.okButton->text(), kThanks, kEngineWaitMs);
 
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QTRY_COMPARE(QApplication::focusWidget(), about.okButton);
+        QTRY_COMPARE_WITH_TIMEOUT(QApplication::focusWidget(), about.okButton, kEngineWaitMs);
         QTest::keyClick(about.okButton, Qt::Key_Return);
         QVERIFY(!about.isVisible());
     }

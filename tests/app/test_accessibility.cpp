@@ -220,7 +220,8 @@ class TestAccessibility : public QObject {
             about.likeView->focusProxy() != nullptr ? about.likeView->focusProxy() : about.likeView;
         QTest::mousePress(page, Qt::LeftButton, {}, page->rect().center());
         QTest::mouseRelease(page, Qt::LeftButton, {}, page->rect().center());
-        QTRY_COMPARE(about.okButton->text(), QStringLiteral("Thanks for liking!"));
+        QTRY_COMPARE_WITH_TIMEOUT(about.okButton->text(), QStringLiteral("Thanks for liking!"),
+                                  kEngineWaitMs);
         QCOMPARE(accessibleText(about.okButton), QStringLiteral("Thanks for liking!"));
     }
 
@@ -322,10 +323,12 @@ class TestAccessibility : public QObject {
         // Tab back into the page lands on its like control, where Enter likes, as a click
         // there does; it closes the box only from the button.
         QVERIFY(tabTo(about.likeView, t.aboutControls));
-        QTRY_COMPARE(pageValue(about.likeView, QStringLiteral("document.activeElement.tagName")),
-                     QStringLiteral("BUTTON"));
+        QTRY_COMPARE_WITH_TIMEOUT(
+            pageValue(about.likeView, QStringLiteral("document.activeElement.tagName")),
+            QStringLiteral("BUTTON"), kEngineWaitMs);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QTRY_COMPARE(about.okButton->text(), QStringLiteral("Thanks for liking!"));
+        QTRY_COMPARE_WITH_TIMEOUT(about.okButton->text(), QStringLiteral("Thanks for liking!"),
+                                  kEngineWaitMs);
         QVERIFY(about.isVisible());
         QVERIFY(tabTo(about.okButton, t.aboutControls));
         QCOMPARE(drawnInPlace(), atRest);

@@ -144,7 +144,8 @@ class TestChartScripts : public QObject {
         QTRY_COMPARE_WITH_TIMEOUT(scriptsRan(form.fruitReportView), kReportRun, 30000);
         QTest::mouseClick(form.fruitReportView->focusProxy(), Qt::RightButton);
         QMenu* menu = nullptr;
-        QTRY_VERIFY((menu = form.fruitReportView->findChild<QMenu*>()) != nullptr);
+        QTRY_VERIFY_WITH_TIMEOUT((menu = form.fruitReportView->findChild<QMenu*>()) != nullptr,
+                                 kEngineWaitMs);
         QStringList entries;
         for (QAction* entry : menu->actions())
             entries << entry->text();

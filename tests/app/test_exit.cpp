@@ -10,6 +10,20 @@
 #include "app/main_window/main_window.h"
 #include "app_test_support.h"
 
+namespace {
+
+// The application's event loop as the program runs it; a loop that the program never ends is ended
+// after a minute with -1, so the test fails instead of hanging.
+int execWithWatchdog() {
+    QTimer watchdog;
+    watchdog.setSingleShot(true);
+    QObject::connect(&watchdog, &QTimer::timeout, [] { QCoreApplication::exit(-1); });
+    watchdog.start(60000);
+    return QCoreApplication::exec();
+}
+
+}  // namespace
+
 class TestExit : public QObject {
     Q_OBJECT
   private slots:
@@ -26,7 +40,7 @@ class TestExit : public QObject {
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QTimer::singleShot(0, form.exitAction, &QAction::trigger);
-        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(execWithWatchdog(), 0);
         QCOMPARE(watcher.aboutShownModal, 1);
         QVERIFY(!form.isVisible());
 
@@ -35,7 +49,7 @@ class TestExit : public QObject {
         form.show();
         QVERIFY(QTest::qWaitForWindowExposed(&form));
         QTimer::singleShot(0, &form, &QWidget::close);
-        QCOMPARE(QCoreApplication::exec(), 0);
+        QCOMPARE(execWithWatchdog(), 0);
         QCOMPARE(watcher.aboutShownModal, 2);
         QVERIFY(!form.isVisible());
 

@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QApplication>
 #include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
@@ -11,11 +13,14 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QPushButton>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QToolBar>
 #include <QToolButton>
 
@@ -216,6 +221,49 @@ class TestMainWindow : public QObject {
         QTest::keyClick(form.findField, Qt::Key_Escape);
         QCOMPARE(list->count(), 145);
         QCOMPARE(list->currentItem()->text(), second);
+    }
+
+    // Print and Save as PDF take the report of the window the user works in: the ranking while
+    // its window is the active one, the main window's report otherwise.
+    void reportMenuTakesTheActiveWindowsReport() {
+        ProgramWindows app(false);
+        MainWindow& form = app.mainWindow();
+        form.show();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        // What the next print or save dialog is about (the document, the file it proposes); the
+        // dialog is then cancelled.
+        QString about;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&about] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (auto* print = qobject_cast<QPrintDialog*>(modal)) {
+                about = print->printer()->docName();
+                static_cast<QDialog*>(print)->reject();
+            } else if (auto* save = qobject_cast<QFileDialog*>(modal)) {
+                about = QFileInfo(save->selectedFiles().value(0)).fileName();
+                static_cast<QDialog*>(save)->reject();
+            }
+        });
+        answer.start(20);
+
+        form.rankAction->trigger();
+        auto* ranking = form.findChild<RankingWindow*>();
+        QVERIFY(ranking != nullptr);
+        ranking->activateWindow();
+        QTRY_VERIFY(ranking->isActiveWindow());
+        form.printAction->trigger();
+        QCOMPARE(about, QStringLiteral("Ranking - Water"));
+        ranking->activateWindow();
+        QTRY_VERIFY(ranking->isActiveWindow());
+        form.savePdfAction->trigger();
+        QCOMPARE(about, QStringLiteral("Ranking - Water.pdf"));
+
+        form.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&form));
+        form.printAction->trigger();
+        QCOMPARE(about, QStringLiteral("Quorvel"));  // the placeholder page has no name
+        form.savePdfAction->trigger();
+        QCOMPARE(about, QStringLiteral("Report.pdf"));
     }
 
     void menusOfTheLayoutAndTheReportMenu() {

@@ -2,11 +2,13 @@
 // the desktop's locale.
 #include <QtTest>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 #include <QDir>
 #include <QTemporaryDir>
 #include <cerrno>
+#include <csignal>
 
 #include "data/error_text.h"
 #include "german_locale.h"
@@ -38,6 +40,19 @@ class TestSaveFile : public QObject {
             const std::string path = dir.filePath(QString::fromLatin1(failure.name)).toStdString();
             QCOMPARE(saveFileWhole(path, "third"), failure.error);
         }
+        // A write that fails half-way (here past a file size limit; a full disk fails the same
+        // way) keeps the old file and leaves no part behind.
+        struct rlimit before {};
+        QVERIFY(::getrlimit(RLIMIT_FSIZE, &before) == 0);
+        const auto oldSignal = std::signal(SIGXFSZ, SIG_IGN);
+        struct rlimit small = before;
+        small.rlim_cur = 4096;
+        QVERIFY(::setrlimit(RLIMIT_FSIZE, &small) == 0);
+        const int tooBig = saveFileWhole(report, std::string(10000, 'x'));
+        ::setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, oldSignal);
+        QCOMPARE(tooBig, EFBIG);
+
         // Nothing half-written is left, and the file that was there is as it was.
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("report.csv")});

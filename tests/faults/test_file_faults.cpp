@@ -4,6 +4,8 @@
 // open gives exactly one error box per finished page that needed it, and the next page tries
 // again; everything else is silent.
 #include <QComboBox>
+#include <QListWidget>
+#include <QMenu>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -11,6 +13,7 @@
 
 #include "app/about_box/about_box.h"
 #include "app/main_window/main_window.h"
+#include "app/startup/program_language.h"
 #include "fault_test_support.h"
 #include "htmlview/html_view.h"
 
@@ -147,7 +150,8 @@ class TestScriptFileFaults : public QObject {
         restoreAppFiles();
         addFruit(app.mainWindow(), 3);
         QTRY_VERIFY_WITH_TIMEOUT(
-            reportShows(app.mainWindow(), app.mainWindow().comparedFruitsCombo->currentText()), kWait);
+            reportShows(app.mainWindow(), app.mainWindow().comparedFruitsCombo->currentText()),
+            kWait);
         QCOMPARE(watcher.boxes.size(), std::size_t{1});
     }
 
@@ -213,12 +217,35 @@ class TestLikePageFaults : public QObject {
                  QStringLiteral("42"));
         addFruit(app.mainWindow(), 2);
         QTRY_VERIFY_WITH_TIMEOUT(
-            reportShows(app.mainWindow(), app.mainWindow().comparedFruitsCombo->currentText()), kWait);
+            reportShows(app.mainWindow(), app.mainWindow().comparedFruitsCombo->currentText()),
+            kWait);
         QCOMPARE(watcher.boxes.size(), std::size_t{0});
     }
 };
 
+// A build without the Spanish window texts (this test program carries none): the Spanish program
+// says so, keeps its window in English, and still lists and reports the fruits in Spanish.
+class TestMissingTranslation : public QObject {
+    Q_OBJECT
+  private slots:
+    void spanishWithoutItsWindowTexts() {
+        restoreAppFiles();
+        setProgramLanguage(Language::Spanish);
+        QVERIFY(!installTranslations(*QCoreApplication::instance(), Language::Spanish));
+        ModalWatcher watcher;
+        ProgramWindows app;
+        MainWindow& form = app.mainWindow();
+        QCOMPARE(form.reportMenu->title(), QStringLiteral("Report"));
+        QCOMPARE(form.fruitList->item(0)->text(), QStringLiteral("Abiyuch, en crudo"));
+        addFruit(form, 0);
+        QTRY_VERIFY_WITH_TIMEOUT(reportShows(form, form.fruitList->item(0)->text()), kWait);
+        QCOMPARE(watcher.boxes.size(), std::size_t{0});
+        setProgramLanguage(Language::English);
+    }
+};
+
 QUORVEL_REGISTER_GUI_TEST(TestScriptFileFaults);
+QUORVEL_REGISTER_GUI_TEST(TestMissingTranslation);
 QUORVEL_REGISTER_GUI_TEST(TestStyleSheetFaults);
 QUORVEL_REGISTER_GUI_TEST(TestLikePageFaults);
 #include "test_file_faults.moc"
