@@ -8,10 +8,12 @@
 
 #include "app/report_views/every_chart_drawn.h"
 #include "app/report_views/view_script_target.h"
+#include "app/startup/program_language.h"
 #include "data/fruit.h"
 #include "data/fruit_table.h"
 #include "htmlview/html_view.h"
 #include "reports/chart_runner.h"
+#include "reports/chart_words.h"
 #include "reports/comparison_report.h"
 
 namespace {
@@ -58,6 +60,7 @@ void ChartWarmUp::start() {
     }
     view_ = std::make_unique<HtmlView>();
     view_->resize(kViewWidth, kViewHeight);
+    view_->setDocumentStartScript(chartWordsScript(programLanguage()));
     connect(
         view_.get(), &HtmlView::documentComplete, this, [this] { runChartScripts(); },
         Qt::SingleShotConnection);
