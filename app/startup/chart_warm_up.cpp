@@ -48,7 +48,8 @@ void ChartWarmUp::start() {
         return;
     }
     started_ = true;
-    // A comparison of the first two fruits: it takes Chart.js down the paths of both reports.
+    // A comparison of the first two fruits: it takes the chart scripts down the paths of both
+    // reports.
     std::vector<std::string> page;
     try {
         std::vector<std::string> table;
@@ -80,9 +81,7 @@ void ChartWarmUp::runChartScripts() {
     }
     scriptsHanded_ = true;
     giveUp_.start();
-    // Queued behind the chart scripts: its answer comes once they have run. The hidden page
-    // would draw most charts later, in background tasks: here every one is drawn at once, to
-    // warm up.
+    // Queued behind the chart scripts: its answer comes once they have run and drawn.
     // A view given up first is deleted later, and may answer after this object is gone.
     drawEveryChartThen(*view_, [self = QPointer<ChartWarmUp>(this)](const QString& mark) {
         if (self == nullptr) {
