@@ -66,6 +66,8 @@ QWebEngineScript noTextSelectScript() {
     return script;
 }
 
+const QString kDocumentStartScript = QStringLiteral("quorvel-document-start");
+
 // First characters of a one-line page code that make it an address.
 bool looksLikeAddress(const std::string& line) {
     std::string head = line.substr(0, 6);
@@ -331,6 +333,21 @@ void HtmlView::onRenderProcessGone(bool killed) {
     if (!killed)
         ++recoveries_;
     QTimer::singleShot(0, this, [this] { startLoad(); });
+}
+
+void HtmlView::setDocumentStartScript(const std::string& scriptText) {
+    QWebEngineScriptCollection& scripts = page_->scripts();
+    for (const auto& script : scripts.find(kDocumentStartScript))
+        scripts.remove(script);
+    if (scriptText.empty())
+        return;
+    QWebEngineScript script;
+    script.setName(kDocumentStartScript);
+    script.setSourceCode(fromWindows1252(scriptText));
+    script.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    script.setWorldId(QWebEngineScript::MainWorld);
+    script.setRunsOnSubFrames(false);
+    scripts.insert(script);
 }
 
 void HtmlView::setUserInterfaceOptions(UserInterfaceOptions options) {

@@ -47,6 +47,11 @@ class HtmlView : public QWebEngineView {
     // hands its result to done, unless the view is gone first.
     void evaluate(const QString& script, std::function<void(const QVariant&)> done);
 
+    // Runs script text (Windows-1252) in the main world of every page this view shows from now
+    // on, when the page's document is created: before the page's own scripts and those handed to
+    // runScript. Adds nothing to the page's text. An empty text takes the script away.
+    void setDocumentStartScript(const std::string& scriptText);
+
     // Shows a file ("/x/y/page.html") or a URL. An address that is no URL at all throws
     // std::invalid_argument.
     void navigate(const QString& address);

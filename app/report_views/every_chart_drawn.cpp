@@ -6,7 +6,7 @@
 
 namespace {
 
-// QuorvelCharts.drawEveryChart of "vis.dat", if the scripts have run in the page, then the mark.
+// QuorvelCharts.drawEveryChart of "vis.dat", if the scripts have run in the page: the mark.
 const char* const kDrawEveryChart =
     "(function (QC) {"
     "  if (QC && typeof QC.drawEveryChart === 'function')"

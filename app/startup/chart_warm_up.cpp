@@ -8,10 +8,12 @@
 
 #include "app/report_views/every_chart_drawn.h"
 #include "app/report_views/view_script_target.h"
+#include "app/startup/program_language.h"
 #include "data/fruit.h"
 #include "data/fruit_table.h"
 #include "htmlview/html_view.h"
 #include "reports/chart_runner.h"
+#include "reports/chart_words.h"
 #include "reports/comparison_report.h"
 
 namespace {
@@ -46,7 +48,8 @@ void ChartWarmUp::start() {
         return;
     }
     started_ = true;
-    // A comparison of the first two fruits: it takes Chart.js down the paths of both reports.
+    // A comparison of the first two fruits: it takes the chart scripts down the paths of both
+    // reports.
     std::vector<std::string> page;
     try {
         std::vector<std::string> table;
@@ -58,6 +61,7 @@ void ChartWarmUp::start() {
     }
     view_ = std::make_unique<HtmlView>();
     view_->resize(kViewWidth, kViewHeight);
+    view_->setDocumentStartScript(chartWordsScript(programLanguage()));
     connect(
         view_.get(), &HtmlView::documentComplete, this, [this] { runChartScripts(); },
         Qt::SingleShotConnection);
@@ -77,9 +81,7 @@ void ChartWarmUp::runChartScripts() {
     }
     scriptsHanded_ = true;
     giveUp_.start();
-    // Queued behind the chart scripts: its answer comes once they have run. The hidden page
-    // would draw most charts later, in background tasks: here every one is drawn at once, to
-    // warm up.
+    // Queued behind the chart scripts: its answer comes once they have run and drawn.
     // A view given up first is deleted later, and may answer after this object is gone.
     drawEveryChartThen(*view_, [self = QPointer<ChartWarmUp>(this)](const QString& mark) {
         if (self == nullptr) {

@@ -2,8 +2,10 @@
 // (alternating, so both see the same machine), and prints for every figure the median and the
 // range over the runs, the floor's, and their ratio against the goal; beside them the second
 // floor (the bare view with the same chart scripts) and the program's ratio to it, which tells
-// how much of a figure is the program and how much is Chart.js. Figures 2v and 3v stop when the
-// charts in the visible part of the view are drawn, 2 and 3 when all of them are.
+// how much of a figure is the program and how much is the charts. Figures 2, 3 and 3c stop when
+// every chart of the page is drawn; 3c adds the ninth fruit while the comparison tab is the one
+// shown, as a user comparing sees it. (Figures 2v and 3v, the charts in view only, are retired:
+// every chart is drawn at once, so they equal 2 and 3.)
 //
 //   quorvel-bench [--runs N] [--app-env NAME=VALUE]...
 //
@@ -98,7 +100,10 @@ int main(int argc, char* argv[]) {
             const int equals = setting.indexOf(QLatin1Char('='));
             appEnv.insert(setting.left(equals), setting.mid(equals + 1));
         } else {
-            std::fprintf(stderr, "usage: quorvel-bench [--runs N] [--app-env NAME=VALUE]...\n");
+            std::fprintf(stderr,
+                         "usage: quorvel-bench [--runs N] [--app-env NAME=VALUE]...\n"
+                         "figures 1, 2, 3, 3c, 4a and 4b against a bare web view; 2v and 3v "
+                         "are retired (every chart is drawn at once)\n");
             return 2;
         }
     }
@@ -123,17 +128,15 @@ int main(int argc, char* argv[]) {
         double goal;
     };
     const Row rows[] = {
-        {"1 start to placeholder charts", "start", "start", "", "ms", 1.3},
-        {"2 add to single-fruit charts", "add", "add", "charted.add", "ms", 2.5},
-        {"2v add to charts in view", "add.view", "add", "charted.add.view", "ms", 1.5},
-        {"3 ninth fruit to comparison charts", "ninth", "ninth", "charted.ninth", "ms", 3.5},
-        {"3v ninth fruit to charts in view", "ninth.view", "ninth", "charted.ninth.view", "ms",
-         2.0},
+        {"1 start to placeholder charts", "start", "start", "", "ms", 1.25},
+        {"2 add to single-fruit charts", "add", "add", "charted.add", "ms", 1.5},
+        {"3 ninth fruit to comparison charts", "ninth", "ninth", "charted.ninth", "ms", 1.6},
+        {"3c the same, comparison shown", "ninth.shown", "ninth", "charted.ninth", "ms", 1.6},
         {"4a memory at start (PSS)", "memory.start", "memory.start", "", "MiB", 0},
         {"4b memory with nine fruits (PSS)", "memory.nine", "memory.start", "charted.memory.nine",
-         "MiB", 1.4},
+         "MiB", 1.2},
     };
-    std::printf("\n%-36s %-24s %-24s %-7s %-14s %-24s %s\n", "figure (median [range])", "program",
+    std::printf("\n%-36s %-24s %-24s %-7s %-16s %-24s %s\n", "figure (median [range])", "program",
                 "floor", "ratio", "goal", "floor with charts", "program/it");
     for (const Row& row : rows) {
         const auto& mine = program.value(QString::fromLatin1(row.figure));
@@ -141,7 +144,7 @@ int main(int argc, char* argv[]) {
         const auto& charted = floor.value(QString::fromLatin1(row.chartedFigure));
         const double ratio = mine.empty() || base.empty() ? 0 : median(mine) / median(base);
         const QString goal = row.goal > 0 ? QStringLiteral("<= %1x %2")
-                                                .arg(row.goal, 0, 'f', 1)
+                                                .arg(row.goal, 0, 'f', 2)
                                                 .arg(ratio <= row.goal ? QStringLiteral("met")
                                                                        : QStringLiteral("MISSED"))
                                           : QStringLiteral("-");
@@ -149,7 +152,7 @@ int main(int argc, char* argv[]) {
             mine.empty() || charted.empty()
                 ? QStringLiteral("-")
                 : QStringLiteral("(%1)").arg(median(mine) / median(charted), 0, 'f', 2);
-        std::printf("%-36s %-24s %-24s %-7s %-14s %-24s %s\n", row.label,
+        std::printf("%-36s %-24s %-24s %-7s %-16s %-24s %s\n", row.label,
                     qPrintable(spread(mine, row.unit)), qPrintable(spread(base, row.unit)),
                     qPrintable(QStringLiteral("%1x").arg(ratio, 0, 'f', 2)), qPrintable(goal),
                     qPrintable(charted.empty() ? QStringLiteral("-") : spread(charted, row.unit)),

@@ -40,8 +40,9 @@ const char* const kChartMilestonesScript = R"JS(
 )JS";
 
 const char* const kChartMilestonesQuery =
-    "(function (w) { return w ? (w.inView === null ? '-' : String(w.inView)) + ' ' +"
-    " (w.all === null ? '-' : String(w.all)) : '- -'; })(window.qvBenchMilestones)";
+    "(function (w) { return (w ? (w.inView === null ? '-' : String(w.inView)) + ' ' +"
+    " (w.all === null ? '-' : String(w.all)) : '- -') + ' ' +"
+    " String(performance.timeOrigin + performance.now()); })(window.qvBenchMilestones)";
 
 double pageTimeToBenchClock(double wallClockMs) {
     timespec wall{};
@@ -63,6 +64,7 @@ void ChartMilestones::reset() {
     ++generation_;
     poll_.stop();
     inViewAt_ = allDrawnAt_ = -1;
+    skew_ = 0;
 }
 
 void ChartMilestones::watch(QWebEnginePage* page) {
@@ -75,27 +77,34 @@ void ChartMilestones::watch(QWebEnginePage* page) {
 
 void ChartMilestones::ask() {
     const int generation = generation_;
-    page_->runJavaScript(QString::fromLatin1(kChartMilestonesQuery),
-                         [this, generation](const QVariant& value) {
-                             if (generation != generation_) {
-                                 return;
-                             }
-                             // The page's moments on the bench clock; never after the answer.
-                             const double answeredAt = sinceStart();
-                             const QStringList parts = value.toString().split(QLatin1Char(' '));
-                             bool ok = false;
-                             const double inView = parts.value(0).toDouble(&ok);
-                             if (ok && inViewAt_ < 0) {
-                                 inViewAt_ = std::min(pageTimeToBenchClock(inView), answeredAt);
-                             }
-                             const double all = parts.value(1).toDouble(&ok);
-                             if (ok && allDrawnAt_ < 0) {
-                                 allDrawnAt_ = std::min(pageTimeToBenchClock(all), answeredAt);
-                             }
-                             if (done()) {
-                                 poll_.stop();
-                             }
-                         });
+    page_->runJavaScript(
+        QString::fromLatin1(kChartMilestonesQuery), [this, generation](const QVariant& value) {
+            if (generation != generation_) {
+                return;
+            }
+            // The page's moments on the bench clock; never after the answer.
+            const double answeredAt = sinceStart();
+            const QStringList parts = value.toString().split(QLatin1Char(' '));
+            bool ok = false;
+            // The page's wall clock may run ahead of the probe's (the engine
+            // estimates it at navigation): by at least as much as the page's
+            // "now" lies after the answer's arrival.
+            const double pageNow = parts.value(2).toDouble(&ok);
+            if (ok) {
+                skew_ = std::max(skew_, pageTimeToBenchClock(pageNow) - answeredAt);
+            }
+            const double inView = parts.value(0).toDouble(&ok);
+            if (ok && inViewAt_ < 0) {
+                inViewAt_ = std::min(pageTimeToBenchClock(inView) - skew_, answeredAt);
+            }
+            const double all = parts.value(1).toDouble(&ok);
+            if (ok && allDrawnAt_ < 0) {
+                allDrawnAt_ = std::min(pageTimeToBenchClock(all) - skew_, answeredAt);
+            }
+            if (done()) {
+                poll_.stop();
+            }
+        });
 }
 
 ChartWatch::ChartWatch(HtmlView* view) : view_(view) {

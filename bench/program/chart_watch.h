@@ -11,8 +11,8 @@ class QWebEnginePage;
 // in the visible part of the view is drawn, and when every chart of the page is drawn. The
 // visible part is the view's size, also when the view is hidden.
 extern const char* const kChartMilestonesScript;
-// Asks the page for the two moments noted by kChartMilestonesScript: "inView all", each a
-// wall-clock ms or "-" while it has not come.
+// Asks the page for the two moments noted by kChartMilestonesScript and its clock now:
+// "inView all now", each a wall-clock ms or "-" while it has not come.
 extern const char* const kChartMilestonesQuery;
 
 // A page's wall-clock ms as milliseconds since the probe started (the bench clock).
@@ -38,6 +38,7 @@ class ChartMilestones : public QObject {
     int generation_ = 0;
     double inViewAt_ = -1;
     double allDrawnAt_ = -1;
+    double skew_ = 0;  // how far the page's clock is seen to run ahead of the probe's, ms
 };
 
 class HtmlView;

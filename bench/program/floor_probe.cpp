@@ -2,8 +2,9 @@
 // the placeholder page (start and memory), then the program's own report pages without any
 // script (a single-fruit page, and the comparison page of nine fruits after one of eight).
 // Then the second floor: a fresh bare view, the same pages again with the chart scripts run
-// after each load as the program runs them (after one small comparison that warms the engine
-// up, as the program's warm-up does), to tell the program's share of a figure from Chart.js's.
+// after each load as the program runs them, with the chart words set in each page as the
+// program's views set them (after one small comparison that warms the engine up, as the
+// program's warm-up does), to tell the program's share of a figure from the charts'.
 #include <unistd.h>
 
 #include <QApplication>
@@ -11,6 +12,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <QWebEnginePage>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineView>
 #include <cstdio>
 #include <memory>
@@ -27,6 +30,7 @@
 #include "htmlview/web_engine_setup.h"
 #include "htmlview/win1252.h"
 #include "reports/chart_runner.h"
+#include "reports/chart_words.h"
 #include "reports/comparison_report.h"
 #include "reports/placeholder_page.h"
 #include "reports/read_app_file.h"
@@ -135,6 +139,11 @@ int main(int argc, char* argv[]) {
     QWebEngineView charted;
     charted.resize(760, 600);
     charted.show();
+    QWebEngineScript words;
+    words.setSourceCode(fromWindows1252(chartWordsScript(Language::English)));
+    words.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    words.setWorldId(QWebEngineScript::MainWorld);
+    charted.page()->scripts().insert(words);
     std::vector<Fruit> two;
     two.emplace_back(table.at(0));
     two.emplace_back(table.at(1));

@@ -38,7 +38,6 @@ double freshPageMicroseconds();
 // (malloc's heap and anonymous memory: the JavaScript heaps, canvases, caches), "other".
 QString pssByMapping(pid_t root);
 
-// Memory is taken once the engine has settled: runs the event loop for 2.5 s. The pages have
-// what they replaced collected a second after their last chart, a hidden page's timers fire on
-// the next whole second, and a user reads a task manager seconds after a click.
+// Memory is taken once the engine has settled: runs the event loop for 2.5 s. A hidden page's
+// timers fire on the next whole second, and a user reads a task manager seconds after a click.
 void settle();

@@ -6,11 +6,15 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
+#include <QWebEngineScriptCollection>
 #include <QWebEngineSettings>
 #include <QWebEngineUrlRequestInfo>
 #include <QWebEngineView>
 
 #include <memory>
+
+#include "reports/chart_words.h"
 
 namespace {
 constexpr int kTimeoutMs = 30000;
@@ -43,6 +47,18 @@ WebHarness::WebHarness(int width, int height)
     view_->setPage(page_);
     view_->resize(width, height);
     view_->show();
+    setChartWords(Language::English);
+}
+
+void WebHarness::setChartWords(Language language) {
+    QWebEngineScriptCollection& scripts = page_->scripts();
+    scripts.clear();
+    QWebEngineScript words;
+    // Windows-1252 text; its Spanish letters are the same in Latin-1.
+    words.setSourceCode(QString::fromLatin1(chartWordsScript(language).c_str()));
+    words.setInjectionPoint(QWebEngineScript::DocumentCreation);
+    words.setWorldId(QWebEngineScript::MainWorld);
+    scripts.insert(words);
 }
 
 WebHarness::~WebHarness() {

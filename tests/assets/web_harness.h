@@ -12,6 +12,8 @@
 
 #include <memory>
 
+#include "data/language.h"
+
 class QWebEngineProfile;
 class QWebEngineView;
 
@@ -44,6 +46,10 @@ class WebHarness {
 
     WebHarness(const WebHarness&) = delete;
     WebHarness& operator=(const WebHarness&) = delete;
+
+    // The chart words of a language, set in every page from the next one on before its scripts,
+    // as the program's report views do; English from the start.
+    void setChartWords(Language language);
 
     // The folder the build copies the assets into, ending in "/".
     static QString assetFolder();

@@ -8,8 +8,8 @@
 #include <QWidget>
 
 #include "app/about_box/about_box.h"
-#include "app/startup/chart_warm_up.h"
 #include "app/main_window/main_window.h"
+#include "app/startup/chart_warm_up.h"
 #include "fault_test_support.h"
 #include "htmlview/html_view.h"
 
@@ -80,7 +80,7 @@ class TestChartWarmUp : public QObject {
         } cases[] = {
             {"exacomp.dat", Fault::Missing, -1},  // the sequence stops before the mark
             {"jq.dat", Fault::Directory, -1},
-            {"jq.dat", Fault::Throws, 0},  // no Chart.js: the last script marks no charts
+            {"jq.dat", Fault::Throws, 0},  // no chart library: the last script marks no charts
             {"vis.dat", Fault::Garbage, 0},
         };
         for (const auto& c : cases) {
