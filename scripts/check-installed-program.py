@@ -16,7 +16,7 @@ It watches the program two ways, neither of which the program knows about:
     them over the DevTools websocket protocol, spoken here with the standard library alone.
 
 It passes when the main window shows the placeholder page and the chart scripts have run in
-it from the program folder ("jq.dat" defines Chart, the next three make QuorvelCharts ready,
+it from the program folder ("jq.dat" defines QuorvelD3, the next three make QuorvelCharts ready,
 "exa.dat" marks the page with its chart count), the about box's page "quorvel.html" is loaded
 from the program folder, no page links anything that failed to load, and no error box showed.
 Every wait is a bounded poll. The program is ended when the checks are done, pass or fail.
@@ -59,7 +59,7 @@ PAGE_STATE_SCRIPT = r"""
         baseURI: document.baseURI,
         readyState: document.readyState,
         body: document.body ? document.body.innerText : "",
-        chartType: typeof Chart,
+        chartType: typeof window.QuorvelD3,
         chartsReady: !!(qc && typeof qc.ready === "function" && qc.ready()),
         chartCount: document.documentElement.getAttribute("data-charts"),
         failedLinks: failed
@@ -278,8 +278,8 @@ def judge(windows, states, folder):
         if not page["baseURI"].startswith(folder_url):
             missing.append("the placeholder page's base is %s, not the program folder %s"
                            % (page["baseURI"], folder_url))
-        if page["chartType"] != "function":
-            missing.append('"jq.dat" has not run in the placeholder page (typeof Chart is %s)'
+        if page["chartType"] != "object":
+            missing.append('"jq.dat" has not run in the placeholder page (typeof QuorvelD3 is %s)'
                            % page["chartType"])
         if not page["chartsReady"]:
             missing.append('"enh.dat", "exc.dat" and "vis.dat" have not all run in the '
@@ -342,7 +342,7 @@ def main():
                 print('main window %s titled "%s", %dx%d' % (windows[0], WINDOW_TITLE,
                                                              width, height))
                 for state in states:
-                    print("page %s: base %s, Chart %s, charts ready %s, data-charts %s"
+                    print("page %s: base %s, QuorvelD3 %s, charts ready %s, data-charts %s"
                           % (state["href"][:80], state["baseURI"][:60], state["chartType"],
                              state["chartsReady"], state["chartCount"]))
                 break

@@ -14,7 +14,7 @@ uses): the X windows by name, the pages through Qt WebEngine's remote debugging.
 placeholder page has run its chart scripts it presses Down, Tab and Space in the main window: the
 next fruit of the list is chosen and added with the "Add to comparison" button, which has the
 keyboard focus after the list. It passes when
-  - a page shows that fruit's report, marked with its five charts, each canvas painted;
+  - a page shows that fruit's report, marked with its five charts, each with its bars laid out;
   - the render process runs sandboxed: under a seccomp filter in a PID namespace of its own
     (/proc/PID/status), and no web engine process has "--no-sandbox" on its command line;
   - the program printed no line about running as root with the sandbox off.
@@ -38,16 +38,18 @@ CheckFailed = program_check.CheckFailed
 
 ROOT_WARNING = "running as root"
 
-# The report page of one fruit: its heading, its chart mark, and how many of its canvases have a
-# pixel painted.
+# The report page of one fruit: its heading, its chart mark, and how many of its charts (SVG
+# pictures) have a bar laid out on the page.
 REPORT_STATE_SCRIPT = r"""
 (function () {
     var h = document.querySelector("h1");
-    var painted = Array.prototype.filter.call(document.querySelectorAll("canvas"), function (c) {
-        var data = c.getContext("2d").getImageData(0, 0, c.width, c.height).data;
-        for (var i = 3; i < data.length; i += 4) { if (data[i] !== 0) { return true; } }
-        return false;
-    }).length;
+    var painted = Array.prototype.filter.call(document.querySelectorAll("svg[role='img']"),
+        function (svg) {
+            return Array.prototype.some.call(svg.querySelectorAll("rect"), function (bar) {
+                var box = bar.getBoundingClientRect();
+                return box.width > 0 && box.height > 0;
+            });
+        }).length;
     return JSON.stringify({
         heading: h ? h.textContent : "",
         charts: document.documentElement.getAttribute("data-charts"),
@@ -188,7 +190,7 @@ def main():
             return [s for s in report_states(port)
                     if s["charts"] == "5" and s["painted"] == 5 and ": " in s["heading"]]
 
-        report = wait_for("a fruit's report with five painted charts", report_shown, timeout)[0]
+        report = wait_for("a fruit's report with five drawn charts", report_shown, timeout)[0]
         print("report %r with %s charts, %d painted" % (report["heading"], report["charts"],
                                                        report["painted"]))
         windows = program_check.visible_windows_titled(program_check.WINDOW_TITLE)
