@@ -14,6 +14,9 @@ if(QUORVEL_CCACHE AND NOT CMAKE_CXX_COMPILER_LAUNCHER)
             CCACHE_BASEDIR=${PROJECT_SOURCE_DIR}
             CCACHE_NOHASHDIR=1
             CCACHE_SLOPPINESS=include_file_mtime,include_file_ctime
+            # Qt Test puts the build and source folders into every test source as absolute
+            # defines, which would make each clone miss; nothing here uses them (QFINDTESTDATA).
+            "CCACHE_IGNOREOPTIONS=-DQT_TESTCASE_BUILDDIR=* -DQT_TESTCASE_SOURCEDIR=*"
             ${QUORVEL_CCACHE_PROGRAM})
     endif()
 endif()
