@@ -315,6 +315,7 @@ void HtmlView::onLoadingChanged(const QWebEngineLoadingInfo& info) {
         this,
         [this, url] {
             hasDocument_ = true;
+            profile_->collectGarbageSoon(page_);
             emit documentComplete(this, url);
         },
         Qt::QueuedConnection);

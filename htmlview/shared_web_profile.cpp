@@ -3,7 +3,9 @@
 #include <QFile>
 #include <QFontDatabase>
 #include <QTemporaryDir>
+#include <QWebEnginePage>
 #include <QWebEngineProfile>
+#include <QWebEngineScript>
 #include <QWebEngineSettings>
 
 #include "request_filter.h"
@@ -29,6 +31,25 @@ SharedWebProfile::SharedWebProfile()
     const QString desktopFont = QFontDatabase::systemFont(QFontDatabase::GeneralFont).family();
     profile_->settings()->setFontFamily(QWebEngineSettings::StandardFont, desktopFont);
     profile_->settings()->setFontFamily(QWebEngineSettings::SansSerifFont, desktopFont);
+    collection_.setSingleShot(true);
+    collection_.setInterval(1000);
+    QObject::connect(&collection_, &QTimer::timeout, [this] {
+        // The engine's set-up offers the collection (web_engine_setup.cpp) unless the user gave
+        // the JavaScript engine flags of their own; its answer is of no interest.
+        if (lastPage_)
+            lastPage_->runJavaScript(
+                QStringLiteral("typeof quorvelCollectGarbage === 'function' && "
+                               "void quorvelCollectGarbage()"),
+                QWebEngineScript::MainWorld);
+    });
+}
+
+void SharedWebProfile::collectGarbageSoon(QWebEnginePage* lastPage) {
+    // The pages replaced and the objects their scripts left stay in the process until its heap
+    // grows or many seconds pass (tens of MiB after a few fruits); collected between the user's
+    // clicks, the collection never delays a page.
+    lastPage_ = lastPage;
+    collection_.start();
 }
 
 SharedWebProfile::~SharedWebProfile() {

@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QPointer>
+#include <QTimer>
 #include <QUrl>
 #include <memory>
 
 class QTemporaryDir;
 class QWebEngineProfile;
+class QWebEnginePage;
 class RequestFilter;
 
 // The one web profile all views share: off the record (nothing on disk, no cache), with the
@@ -25,6 +28,11 @@ class SharedWebProfile {
     // URL when it cannot be written. For pages too large to be handed to the engine as text.
     QUrl writePageFile(const QByteArray& utf8);
 
+    // A page has finished loading, and the one it replaced is garbage. Once no page has finished
+    // for a second, the last one asks the engine's process to collect it (one collection serves
+    // every page of the process).
+    void collectGarbageSoon(QWebEnginePage* lastPage);
+
   private:
     SharedWebProfile();
 
@@ -33,4 +41,6 @@ class SharedWebProfile {
     std::unique_ptr<QWebEngineProfile> profile_;
     std::unique_ptr<QTemporaryDir> pageFolder_;  // made on the first large page
     quint64 pagesWritten_ = 0;
+    QTimer collection_;
+    QPointer<QWebEnginePage> lastPage_;
 };

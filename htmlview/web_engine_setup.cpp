@@ -37,8 +37,8 @@ void prepareWebEngine() {
     // bursts. Capped at 1 MiB it is collected more often, each time quickly, and the shared
     // render process holds some 10 MiB less.
     // Each new page leaves the one before it, with its charts, as garbage that the engine
-    // collects only when its heap has grown or many seconds later. A page may call
-    // quorvelCollectGarbage() when it is done drawing, so that it goes then.
+    // collects only when its heap has grown or many seconds later: the views have it collected
+    // (quorvelCollectGarbage) once no page has come for a second (shared_web_profile.cpp).
     // Qt splits this variable at spaces, the JavaScript engine its flags at any white space:
     // hence the tab. A choice made by the user stays.
     if (!flags.contains("--js-flags"))

@@ -1,6 +1,7 @@
 // The floor: the same web engine with one bare view and nothing else of the program. It loads
 // the placeholder page (start and memory), then the program's own report pages without any
-// script (a single-fruit page, and the comparison page of nine fruits after one of eight).
+// script (a single-fruit page, and the comparison page of nine fruits after one of eight), then
+// the single-fruit page and the comparison together in two views, as a fruit added does.
 // Then the second floor: a fresh bare view, the same pages again with the chart scripts run
 // after each load as the program runs them, with the chart words set in each page as the
 // program's views set them (after one small comparison that warms the engine up, as the
@@ -63,6 +64,41 @@ double load(QWebEngineView& view, const QByteArray& page) {
     loop.exec();
     QObject::disconnect(connection);
     return sinceStart() - started;
+}
+
+// Loads two pages into two views of the one process in the same turn, as the program does when
+// a fruit is added to a comparison: the first view's page handed over first. Returns when each
+// view finished its page, in ms since the loads were started.
+std::pair<double, double> loadPair(QWebEngineView& first, const QByteArray& firstPage,
+                                   QWebEngineView& second, const QByteArray& secondPage) {
+    QEventLoop loop;
+    double firstAt = -1;
+    double secondAt = -1;
+    const double started = sinceStart();
+    const auto noteFirst =
+        QObject::connect(first.page(), &QWebEnginePage::loadFinished, &loop, [&] {
+            firstAt = sinceStart() - started;
+            if (secondAt >= 0)
+                loop.quit();
+        });
+    const auto noteSecond =
+        QObject::connect(second.page(), &QWebEnginePage::loadFinished, &loop, [&] {
+            secondAt = sinceStart() - started;
+            if (firstAt >= 0)
+                loop.quit();
+        });
+    QTimer::singleShot(120000, &loop, [] {
+        std::fprintf(stderr, "quorvel-bench-floor: a pair of pages did not load in time\n");
+        _exit(3);
+    });
+    const QUrl base = QUrl::fromLocalFile(QString::fromStdString(appFolder()));
+    const QString type = QStringLiteral("text/html;charset=UTF-8");
+    first.page()->setContent(firstPage, type, base);
+    second.page()->setContent(secondPage, type, base);
+    loop.exec();
+    QObject::disconnect(noteFirst);
+    QObject::disconnect(noteSecond);
+    return {firstAt, secondAt};
 }
 
 [[noreturn]] void fail(const char* what) {
@@ -133,6 +169,22 @@ int main(int argc, char* argv[]) {
     printFigure(QStringLiteral("ninth"), load(view, pageText(comparisonReportLines(fruits))));
     settle();
     printFigure(QStringLiteral("memory.nine"), treePssMiB(getpid()));
+
+    // What the engine takes for the two pages the program hands over when a fruit is added to a
+    // comparison (the report in the view shown, the comparison in a view never shown), in the
+    // one process, without scripts: how much of figure 3 the second page costs by itself.
+    {
+        QWebEngineView parked;
+        parked.resize(640, 480);
+        const QByteArray comparison = pageText(comparisonReportLines(fruits));
+        const QByteArray report = pageText(single);
+        loadPair(view, report, parked, comparison);  // the parked view's first page
+        const QByteArray placeholder = pageText({placeholderPage()});
+        loadPair(view, placeholder, parked, placeholder);
+        const auto pair = loadPair(view, report, parked, comparison);
+        printFigure(QStringLiteral("pair.report"), pair.first);
+        printFigure(QStringLiteral("pair.comparison"), pair.second);
+    }
 
     // The second floor, in a view of its own so that no page of the bare pass is cached in it.
     bare.reset();

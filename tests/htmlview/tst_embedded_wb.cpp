@@ -156,6 +156,12 @@ void TestHtmlView::scriptsShareGlobalsAndDropErrors() {
     QVERIFY2(messages.join('|').contains(QStringLiteral("SyntaxError")),
              qPrintable(messages.join('|')));
     QVERIFY2(messages.join('|').contains(QStringLiteral("thrown")), qPrintable(messages.join('|')));
+
+    // Once no page has come for a second, the pages replaced are collected.
+    QVERIFY(loadAndWait(view, {"<html><body><script>window.collected = 0;"
+                               " window.quorvelCollectGarbage = function () { collected++; };"
+                               "</script></body></html>"}));
+    QTRY_COMPARE_WITH_TIMEOUT(eval(view, QStringLiteral("collected")).toInt(), 1, kWaitMs);
 }
 
 void TestHtmlView::pageCodeListIsShownByItsForm() {
