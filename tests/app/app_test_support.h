@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/startup/program_windows.h"
+#include "engine_wait.h"
 #include "gui_test_runner.h"
 #include "modal_watcher.h"
 #include "page_value.h"

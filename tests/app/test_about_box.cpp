@@ -25,7 +25,7 @@ const QString kThanks = QStringLiteral("Thanks for liking!");
 bool showLoaded(AboutBox& about, QSignalSpy& loaded) {
     about.show();
     return QTest::qWaitForWindowExposed(&about) &&
-           QTest::qWaitFor([&] { return loaded.count() >= 1; }, 30000);
+           waitForEngine([&] { return loaded.count() >= 1; }, 30000);
 }
 
 // The widget that receives the mouse inside the view: the engine's child once a page is shown.

@@ -73,7 +73,7 @@ bool pressTab(const QList<QWidget*>& controls) {
     QWidget* from = focusedControl(controls);
     const QString inPage = pageFocus(from);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-    return QTest::qWaitFor(
+    return waitForEngine(
         [&] {
             QWidget* now = focusedControl(controls);
             return now != from || (now != nullptr && pageFocus(now) != inPage);
@@ -148,7 +148,7 @@ struct AppUnderTest {
     bool showAbout() {
         about.show();
         return QTest::qWaitForWindowActive(&about) &&
-               QTest::qWaitFor(
+               waitForEngine(
                    [this] {
                        return pageValue(
                                   about.likeView,

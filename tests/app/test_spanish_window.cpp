@@ -17,8 +17,8 @@
 
 #include "app/main_window/find_field.h"
 #include "app/main_window/main_window.h"
-#include "app/startup/program_language.h"
 #include "app/ranking/ranking_window.h"
+#include "app/startup/program_language.h"
 #include "app_test_support.h"
 #include "data/fruit_table.h"
 #include "htmlview/html_view.h"

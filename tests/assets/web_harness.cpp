@@ -14,6 +14,7 @@
 
 #include <memory>
 
+#include "../gui_support/engine_wait.h"
 #include "reports/chart_words.h"
 
 namespace {
@@ -100,7 +101,7 @@ bool WebHarness::runScripts(const QStringList& sources) {
         page_->runJavaScript(source, [done](const QVariant&) { ++*done; });
     }
     const int expected = static_cast<int>(sources.size());
-    return QTest::qWaitFor([done, expected] { return *done == expected; }, kTimeoutMs);
+    return waitForEngine([done, expected] { return *done == expected; }, kTimeoutMs);
 }
 
 bool WebHarness::runFiles(const QStringList& names) {
@@ -128,7 +129,7 @@ QJsonValue WebHarness::eval(const QString& expression) {
             answer->json = result.toString();
             answer->done = true;
         });
-    if (!QTest::qWaitFor([answer] { return answer->done; }, kTimeoutMs)) {
+    if (!waitForEngine([answer] { return answer->done; }, kTimeoutMs)) {
         return QJsonValue(QJsonValue::Undefined);
     }
     return QJsonDocument::fromJson(answer->json.toUtf8()).object().value(QStringLiteral("v"));
@@ -140,7 +141,7 @@ QStringList WebHarness::errorsSoFar() {
     page_->runJavaScript(QStringLiteral("console.error('%1')").arg(mark));
     ConsolePage* page = page_;
     const bool came =
-        QTest::qWaitFor([page, mark] { return !page->errors.filter(mark).isEmpty(); }, kTimeoutMs);
+        waitForEngine([page, mark] { return !page->errors.filter(mark).isEmpty(); }, kTimeoutMs);
     page_->errors.removeIf([&mark](const QString& error) { return error.contains(mark); });
     QStringList errors = page_->errors;
     if (!came) {

@@ -24,7 +24,7 @@ bool eventLoopComesRound() {
     bool fired = false;
     const QObject owner;  // made after fired, so it goes first
     QTimer::singleShot(0, &owner, [&fired] { fired = true; });
-    return QTest::qWaitFor([&fired] { return fired; }, 60000);
+    return waitForEngine([&fired] { return fired; }, 60000);
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include "page_value.h"
+#include "engine_wait.h"
 
 #include <QTest>
 #include <QVariant>
@@ -16,7 +17,7 @@ QString pageValue(QWebEngineView* view, const QString& script) {
         answer->text = value.isNull() ? QString() : value.toString();
         answer->done = true;
     });
-    if (!QTest::qWaitFor([answer] { return answer->done; }, 60000)) {
+    if (!waitForEngine([answer] { return answer->done; }, 60000)) {
         return QStringLiteral("(no answer from the page)");
     }
     return answer->text;

@@ -93,9 +93,9 @@ void TestHtmlView::documentCompleteOncePerCompletedLoad() {
     QCOMPARE(bodyText(view), QStringLiteral("two\n"));
     view.navigate(file);
     view.loadHtmlLines({"<html><body>three</body></html>"});
-    QVERIFY(QTest::qWaitFor([&] { return complete.count() >= 2; }, kWaitMs));
+    QVERIFY(waitForEngine([&] { return complete.count() >= 2; }, kWaitMs));
     view.loadHtmlLines({"<html><body>four</body></html>"});
-    QVERIFY(QTest::qWaitFor([&] { return complete.count() >= 3; }, kWaitMs));
+    QVERIFY(waitForEngine([&] { return complete.count() >= 3; }, kWaitMs));
     QCOMPARE(bodyText(view), QStringLiteral("four\n"));
     QCOMPARE(complete.count(), 3);
 
@@ -104,7 +104,7 @@ void TestHtmlView::documentCompleteOncePerCompletedLoad() {
     view.navigate(folder.filePath(QStringLiteral("missing.html")));
     QVERIFY(complete.wait(kWaitMs));
     view.loadHtmlLines({"<html><body>five</body></html>"});
-    QVERIFY(QTest::qWaitFor([&] { return complete.count() >= 2; }, kWaitMs));
+    QVERIFY(waitForEngine([&] { return complete.count() >= 2; }, kWaitMs));
     QCOMPARE(complete.count(), 2);
     QCOMPARE(bodyText(view), QStringLiteral("five\n"));
 }
@@ -149,7 +149,7 @@ void TestHtmlView::scriptsShareGlobalsAndDropErrors() {
     // The script with a syntax error changed nothing, not even before the error.
     QCOMPARE(bodyText(view), QStringLiteral("page\n"));
     // Its errors reached the console, which the view keeps to itself but lets one watch.
-    QVERIFY(QTest::qWaitFor([&] { return console.count() >= 2; }, kWaitMs));
+    QVERIFY(waitForEngine([&] { return console.count() >= 2; }, kWaitMs));
     QStringList messages;
     for (const auto& args : console)
         messages << args.at(1).toString();
@@ -367,7 +367,7 @@ void TestHtmlView::crashesEndTheReloadsButKillsNever() {
         complete.clear();
         const qint64 pid = view.page()->renderProcessPid();
         return pid > 0 && ::kill(static_cast<pid_t>(pid), signal) == 0 &&
-               QTest::qWaitFor([&] { return view.page()->renderProcessPid() != pid; }, kWaitMs);
+               waitForEngine([&] { return view.page()->renderProcessPid() != pid; }, kWaitMs);
     };
 
     for (int kill = 0; kill < 5; ++kill) {
@@ -383,10 +383,10 @@ void TestHtmlView::crashesEndTheReloadsButKillsNever() {
     // its reload; once the events queued after that have run, a reload would be under way.
     QSignalSpy gone(view.page(), &QWebEnginePage::renderProcessTerminated);
     QVERIFY(end(SIGSEGV));
-    QVERIFY(QTest::qWaitFor([&] { return gone.count() >= 1; }, kWaitMs));
+    QVERIFY(waitForEngine([&] { return gone.count() >= 1; }, kWaitMs));
     bool queueRan = false;
     QTimer::singleShot(0, &view, [&queueRan] { queueRan = true; });
-    QVERIFY(QTest::qWaitFor([&] { return queueRan; }, kWaitMs));
+    QVERIFY(waitForEngine([&] { return queueRan; }, kWaitMs));
     QVERIFY(!view.page()->isLoading());
     QCOMPARE(complete.count(), 0);
 

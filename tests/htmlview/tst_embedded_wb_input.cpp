@@ -44,7 +44,7 @@ struct TwoViews {
 
 bool giveFocus(HtmlView& view) {
     view.setFocus(Qt::OtherFocusReason);
-    return QTest::qWaitFor([&] { return view.hasFocus(); }, kWaitMs);
+    return waitForEngine([&] { return view.hasFocus(); }, kWaitMs);
 }
 
 }  // namespace
@@ -93,7 +93,7 @@ void TestHtmlViewInput::pressesRaiseOnClickAndTakeFocus() {
     // The release raises nothing; the right button raises it like the left one.
     QTest::mouseRelease(page, Qt::LeftButton, Qt::ShiftModifier, QPoint(30, 40));
     QTest::mousePress(page, Qt::RightButton, {}, QPoint(50, 60));
-    QVERIFY(QTest::qWaitFor([&] { return clicks.count() >= 2; }, kWaitMs));
+    QVERIFY(waitForEngine([&] { return clicks.count() >= 2; }, kWaitMs));
     QTest::mouseRelease(page, Qt::RightButton, {}, QPoint(50, 60));
     QCOMPARE(clicks.count(), 2);
     QCOMPARE(clicks.at(1).at(1).value<Qt::MouseButton>(), Qt::RightButton);
@@ -102,7 +102,7 @@ void TestHtmlViewInput::pressesRaiseOnClickAndTakeFocus() {
     QTest::mouseRelease(page, Qt::MiddleButton, {}, QPoint(50, 60));
     QTest::mousePress(page, Qt::LeftButton, {}, QPoint(5, 5));
     QTest::mouseRelease(page, Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(QTest::qWaitFor([&] { return clicks.count() >= 3; }, kWaitMs));
+    QVERIFY(waitForEngine([&] { return clicks.count() >= 3; }, kWaitMs));
     QCOMPARE(clicks.count(), 3);
     QCOMPARE(clicks.at(2).at(1).value<Qt::MouseButton>(), Qt::LeftButton);
 }
@@ -126,7 +126,7 @@ void TestHtmlViewInput::wheelScrollsThePageUnderTheCursor() {
     };
     turn();
     QVERIFY(views.right->hasFocus());
-    QVERIFY(QTest::qWaitFor(
+    QVERIFY(waitForEngine(
         [&] {
             // Turns apart as a hand makes them: the engine counts turns that follow each other
             // within half a second as one gesture, and a gesture that began while the page was
@@ -227,7 +227,7 @@ void TestHtmlViewInput::clickedLinksOpenInTheUsersBrowser() {
                                        info.status() != QWebEngineLoadingInfo::LoadStartedStatus);
             });
     view.runScript("location.href = '" + byItself.toString().toStdString() + "';", "javascript");
-    QVERIFY(QTest::qWaitFor([byItselfEnded] { return *byItselfEnded; }, kWaitMs));
+    QVERIFY(waitForEngine([byItselfEnded] { return *byItselfEnded; }, kWaitMs));
     QCOMPARE(eval(view, QStringLiteral("location.href")).toString(), programFolderUrl().toString());
     QCOMPARE(browser.opened.size(), 0);
     QTest::mouseClick(view.focusProxy(), Qt::LeftButton, {}, QPoint(20, 25));
@@ -275,7 +275,7 @@ void TestHtmlViewInput::menuNeverLeavesTheLastPage() {
     for (const QPoint at : {QPoint(300, 200), QPoint(50, 50)}) {  // text, drawing
         QTest::mouseClick(view.focusProxy(), Qt::RightButton, {}, at);
         QPointer<QMenu> menu;
-        QVERIFY(QTest::qWaitFor(
+        QVERIFY(waitForEngine(
             [&] {
                 for (QMenu* shown : view.findChildren<QMenu*>())
                     menu = shown->isVisible() ? shown : menu.data();

@@ -14,7 +14,7 @@ QVariant eval(HtmlView& view, const QString& expression) {
         answer->value = v;
         answer->done = true;
     });
-    if (!QTest::qWaitFor([&] { return answer->done; }, kWaitMs))
+    if (!waitForEngine([&] { return answer->done; }, kWaitMs))
         return QStringLiteral("<no answer>");
     return answer->value;
 }

@@ -5,6 +5,8 @@
 #include <QTest>
 #include <QVariant>
 
+#include "../gui_support/engine_wait.h"
+
 #include "htmlview/html_view.h"
 #include "htmlview/web_engine_setup.h"
 
