@@ -1,7 +1,9 @@
 #!/usr/bin/env python3
-"""A --lang the program does not know ends it at once, before any window: status 2, a line on
-standard error that names --lang, nothing on standard output.
+"""A --lang the program does not know, or one without a value, ends it at once, before any window
+or web engine: status 2, one line on standard error that names --lang and the languages it takes
+(en or es), nothing on standard output.
 Usage: check_bad_language.py PROGRAM"""
+import re
 import subprocess
 import sys
 
@@ -15,7 +17,8 @@ for arguments in (["--lang", "fr"], ["--lang", ""], ["--lang"]):
         continue
     if result.returncode != 2:
         failures.append("%s: status %d, not 2" % (arguments, result.returncode))
-    if "--lang" not in result.stderr or result.stdout:
+    one_line = re.fullmatch(r"quorvel: [^\n]*--lang[^\n]*\(en or es\)\n", result.stderr)
+    if not one_line or result.stdout:
         failures.append("%s: stdout %r, stderr %r" % (arguments, result.stdout, result.stderr))
 if failures:
     sys.exit("check_bad_language: FAILED:\n  " + "\n  ".join(failures))
