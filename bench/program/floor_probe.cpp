@@ -48,8 +48,14 @@ QByteArray pageText(const std::vector<std::string>& lines) {
     return fromWindows1252(joined).toUtf8();
 }
 
-// Loads the page as the program's views do (text, UTF-8, the program folder as base) and
-// returns when it has finished; the time it took in ms.
+// Hands the page to the view as the program's views do: text, UTF-8, the program folder as base.
+void setPage(QWebEngineView& view, const QByteArray& page) {
+    view.page()->setContent(page, QStringLiteral("text/html;charset=UTF-8"),
+                            QUrl::fromLocalFile(QString::fromStdString(appFolder())));
+}
+
+// Loads the page as the program's views do and returns when it has finished; the time it took
+// in ms.
 double load(QWebEngineView& view, const QByteArray& page) {
     QEventLoop loop;
     const auto connection =
@@ -59,8 +65,7 @@ double load(QWebEngineView& view, const QByteArray& page) {
         _exit(3);
     });
     const double started = sinceStart();
-    view.page()->setContent(page, QStringLiteral("text/html;charset=UTF-8"),
-                            QUrl::fromLocalFile(QString::fromStdString(appFolder())));
+    setPage(view, page);
     loop.exec();
     QObject::disconnect(connection);
     return sinceStart() - started;
@@ -91,10 +96,8 @@ std::pair<double, double> loadPair(QWebEngineView& first, const QByteArray& firs
         std::fprintf(stderr, "quorvel-bench-floor: a pair of pages did not load in time\n");
         _exit(3);
     });
-    const QUrl base = QUrl::fromLocalFile(QString::fromStdString(appFolder()));
-    const QString type = QStringLiteral("text/html;charset=UTF-8");
-    first.page()->setContent(firstPage, type, base);
-    second.page()->setContent(secondPage, type, base);
+    setPage(first, firstPage);
+    setPage(second, secondPage);
     loop.exec();
     QObject::disconnect(noteFirst);
     QObject::disconnect(noteSecond);
@@ -130,8 +133,7 @@ std::pair<double, double> loadWithCharts(QWebEngineView& view, const QByteArray&
     });
     poll.start();
     QTimer::singleShot(120000, &loop, [] { fail("a page's charts"); });
-    view.page()->setContent(page, QStringLiteral("text/html;charset=UTF-8"),
-                            QUrl::fromLocalFile(QString::fromStdString(appFolder())));
+    setPage(view, page);
     loop.exec();
     QObject::disconnect(connection);
     return {milestones.inViewAt() - started, milestones.allDrawnAt() - started};
